@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# ./demo.sh <program> [arguments...]: installs what is missing, builds, runs.
+# Without a display the program runs on a private X server for a few seconds
+# and its picture is saved as <program>.png in the current folder.
+set -euo pipefail
+
+here=$(cd "$(dirname "$0")" && pwd)
+caller=$(pwd)
+
+# Every program, with what it shows and the input it takes.
+PROGRAMS=(
+    "color_cube|a colour-blended cube turning; left, middle, right button turn it about x, y, z"
+)
+
+list_programs() {
+    echo "usage: ./demo.sh <program> [arguments...]"
+    echo
+    for row in "${PROGRAMS[@]}"; do
+        printf '  %-18s %s\n' "${row%%|*}" "${row#*|}"
+    done
+}
+
+if [ $# -eq 0 ]; then
+    list_programs
+    exit 0
+fi
+name=$1
+shift
+known=no
+for row in "${PROGRAMS[@]}"; do
+    [ "${row%%|*}" = "$name" ] && known=yes
+done
+if [ $known = no ]; then
+    echo "demo.sh: no program called '$name'" >&2
+    list_programs >&2
+    exit 2
+fi
+
+cd "$here"
+source tools/common.sh
+install_missing
+build build >/dev/null
+
+if [ -n "${DISPLAY:-}" ]; then
+    exec "$here/build/bin/$name" "$@"
+fi
+picture="$caller/$name.png"
+"$here/build/bin/snapshot" --wait 3 --out "$picture" -- "$here/build/bin/$name" "$@"
+echo "No display: ran $name on a private X server and saved its window to $picture"

@@ -1,0 +1,65 @@
+// The start-up sequence shared by every program.
+#include "demo_frame.h"
+
+#include <GL/glut.h>
+
+namespace {
+
+// Stands in for a command line that has no invocation name at all (argc 0).
+char* bare_argv[2];
+
+void apply_geometry(const WindowStep& step)
+{
+    if (step.kind == StepKind::position)
+        glutInitWindowPosition(step.x, step.y);
+    else if (step.kind == StepKind::size)
+        glutInitWindowSize(step.x, step.y);
+}
+
+void register_callback(const Callback& callback)
+{
+    switch (callback.kind) {
+    case CallbackKind::display: glutDisplayFunc(callback.plain); break;
+    case CallbackKind::reshape: glutReshapeFunc(callback.pair); break;
+    case CallbackKind::idle: glutIdleFunc(callback.plain); break;
+    case CallbackKind::mouse: glutMouseFunc(callback.button); break;
+    case CallbackKind::motion: glutMotionFunc(callback.pair); break;
+    case CallbackKind::keyboard: glutKeyboardFunc(callback.key); break;
+    case CallbackKind::none: break;
+    }
+}
+
+} // namespace
+
+void demo_start(int& argc, char** argv, const ProgramSetup& setup)
+{
+    // A process may be started with no arguments, or with an empty argv[0];
+    // the toolkit and the window title then get the program's own name. The
+    // toolkit only reorders the vector, it never writes into the strings.
+    char* own_name = const_cast<char*>(setup.name);
+    if (argc < 1 || argv == nullptr || argv[0] == nullptr) {
+        bare_argv[0] = own_name;
+        argc = 1;
+        argv = bare_argv;
+    } else if (argv[0][0] == '\0') {
+        argv[0] = own_name;
+    }
+
+    glutInit(&argc, argv);
+    if (setup.display_mode)
+        glutInitDisplayMode(*setup.display_mode);
+    for (const WindowStep& step : setup.geometry)
+        apply_geometry(step);
+    glutCreateWindow(setup.title ? setup.title : argv[0]);
+    for (const Callback& callback : setup.callbacks)
+        register_callback(callback);
+    if (setup.after_registration)
+        setup.after_registration();
+}
+
+int demo_main(int argc, char** argv, const ProgramSetup& setup)
+{
+    demo_start(argc, argv, setup);
+    glutMainLoop();
+    return 0;
+}

@@ -1,0 +1,86 @@
+// The built programs, started as a user would start them and driven with real
+// X input.
+#include <X11/keysym.h>
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "deadline.h"
+#include "x_client.h"
+#include "x_server.h"
+
+namespace {
+
+std::string binary(const std::string& name) { return std::string(DEMO_BIN_DIR) + "/" + name; }
+
+// One running program with its window found and placed fully on the screen.
+class RunningProgram {
+public:
+    RunningProgram(const std::string& name, const std::string& title, std::vector<std::string> args = {})
+    {
+        ensure_display();
+        display_ = open_display();
+        if (args.empty())
+            args.push_back(binary(name));
+        process_ = launch(binary(name), args);
+        window_ = find_window(display_, title, 15.0);
+        if (window_ != 0)
+            move_window(display_, window_, 20, 20);
+    }
+    ~RunningProgram()
+    {
+        stop(process_);
+        XCloseDisplay(display_);
+    }
+    Display* display() const { return display_; }
+    Window window() const { return window_; }
+    ProgramProcess& process() { return process_; }
+    Image grab() const { return grab_window(display_, window_); }
+    Rgb centre() const
+    {
+        const Image image = grab();
+        return image.at(image.width / 2, image.height / 2);
+    }
+
+private:
+    Display* display_ = nullptr;
+    ProgramProcess process_;
+    Window window_ = 0;
+};
+
+} // namespace
+
+TEST(ColorCubeProgram, OpensItsTitledWindowAndTurnsAboutTheClickedAxis)
+{
+    RunningProgram cube("color_cube", "separate axes");
+    ASSERT_NE(cube.window(), 0u) << "no window titled \"separate axes\"";
+    const WindowGeometry g = window_geometry(cube.display(), cube.window());
+    EXPECT_EQ(g.width, 500);
+    EXPECT_EQ(g.height, 500);
+
+    // Turning about z keeps the front face's middle at the centre while the
+    // corners move.
+    const Rgb front_middle{128, 128, 255};
+    ASSERT_TRUE(poll_until(10.0, [&] { return within(cube.centre(), front_middle, 10); }))
+        << "centre " << cube.centre();
+    const Image before = cube.grab();
+    ASSERT_TRUE(poll_until(10.0, [&] { return cube.grab().pixels != before.pixels; })) << "the cube does not turn";
+    EXPECT_TRUE(within(cube.centre(), front_middle, 10)) << "centre " << cube.centre();
+
+    // The left button turns it about x: other faces reach the centre.
+    click(cube.display(), cube.window(), 1, 250, 250);
+    EXPECT_TRUE(poll_until(10.0, [&] { return !within(cube.centre(), front_middle, 40); }))
+        << "centre still " << cube.centre();
+}
+
+TEST(ColorCubeProgram, UnreachableDisplayEndsItWithTheToolkitsMessage)
+{
+    ProgramProcess process = launch(binary("color_cube"), {"color_cube", "-display", ":4242"});
+    const std::optional<int> status = wait_exit(process, 10.0);
+    const std::string message = read_stderr(process);
+    stop(process);
+    ASSERT_TRUE(status.has_value()) << "the program did not end";
+    EXPECT_NE(*status, 0);
+    EXPECT_LT(*status, 128) << "ended by a signal, not by the toolkit";
+    EXPECT_NE(message.find(":4242"), std::string::npos) << "message: " << message;
+}

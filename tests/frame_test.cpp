@@ -1,0 +1,216 @@
+// The shared frame: start-up from a ProgramSetup row, the spin controller and
+// the orthographic reshape.
+#include <gtest/gtest.h>
+
+#include <GL/glut.h>
+#include <GL/glx.h>
+#include <X11/Xutil.h>
+
+#include <cmath>
+#include <string>
+
+#include "ortho_reshape.h"
+#include "program_harness.h"
+#include "spin_control.h"
+#include "x_server.h"
+
+namespace {
+
+void clear_to_green()
+{
+    glClearColor(0, 1, 0, 1);
+    glClear(GL_COLOR_BUFFER_BIT);
+    glFlush();
+}
+
+std::string shown_title()
+{
+    char* name = nullptr;
+    std::string title;
+    if (XFetchName(glXGetCurrentDisplay(), glXGetCurrentDrawable(), &name) && name) {
+        title = name;
+        XFree(name);
+    }
+    return title;
+}
+
+const ProgramSetup invocation_titled{
+    .name = "frame_probe",
+    .display_mode = GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH,
+    .geometry = {window_position(40, 30), window_size(320, 200)},
+    .callbacks = {on_display(clear_to_green)},
+};
+
+const ProgramSetup fixed_title_default_mode{
+    .name = "frame_probe",
+    .title = "fixed title",
+    .callbacks = {on_display(clear_to_green)},
+};
+
+const ProgramSetup explicit_single_mode{
+    .name = "frame_probe",
+    .display_mode = GLUT_RGB | GLUT_SINGLE,
+    .geometry = {window_size(200, 300), window_position(60, 70)},
+    .title = "mode zero",
+    .callbacks = {on_display(clear_to_green)},
+};
+
+GLdouble projection_entry(int i)
+{
+    GLdouble m[16];
+    glGetDoublev(GL_PROJECTION_MATRIX, m);
+    return m[i];
+}
+
+} // namespace
+
+TEST(AdvanceAngle, RunsUpToAndIncluding360ThenWrapsToTheNextStep)
+{
+    float angle = 0.0f;
+    for (int i = 1; i <= 180; ++i) {
+        angle = advance_angle(angle, 2.0);
+        ASSERT_EQ(angle, 2.0f * i);
+    }
+    EXPECT_EQ(angle, 360.0f);
+    EXPECT_EQ(advance_angle(angle, 2.0), 2.0f);
+    EXPECT_EQ(advance_angle(359.0f, 1.0), 360.0f);
+    EXPECT_EQ(advance_angle(360.0f, 1.0), 1.0f);
+}
+
+TEST(SpinMouse, PressesChooseTheAxisAndEverythingElseIsIgnored)
+{
+    spin_state = {{10.0f, 20.0f, 30.0f}, 2};
+    spin_mouse(GLUT_LEFT_BUTTON, GLUT_DOWN, 5, 5);
+    EXPECT_EQ(spin_state.axis, 0);
+    spin_mouse(GLUT_RIGHT_BUTTON, GLUT_UP, 5, 5);
+    EXPECT_EQ(spin_state.axis, 0) << "a release must not change the axis";
+    spin_mouse(GLUT_MIDDLE_BUTTON, GLUT_DOWN, 0, 0);
+    EXPECT_EQ(spin_state.axis, 1);
+    spin_mouse(3, GLUT_DOWN, 0, 0); // wheel
+    spin_mouse(4, GLUT_DOWN, 0, 0);
+    EXPECT_EQ(spin_state.axis, 1) << "the wheel must not change the axis";
+    spin_mouse(GLUT_RIGHT_BUTTON, GLUT_DOWN, 0, 0);
+    EXPECT_EQ(spin_state.axis, 2);
+    EXPECT_EQ(spin_state.theta[0], 10.0f);
+    EXPECT_EQ(spin_state.theta[1], 20.0f);
+    EXPECT_EQ(spin_state.theta[2], 30.0f);
+}
+
+TEST(OrthoBounds, KeepsTheSquareVisibleAndUndistorted)
+{
+    const OrthoBounds square = ortho_bounds(500, 500, 2.0);
+    EXPECT_DOUBLE_EQ(square.left, -2.0);
+    EXPECT_DOUBLE_EQ(square.right, 2.0);
+    EXPECT_DOUBLE_EQ(square.bottom, -2.0);
+    EXPECT_DOUBLE_EQ(square.top, 2.0);
+
+    const OrthoBounds wide = ortho_bounds(800, 400, 2.0);
+    EXPECT_DOUBLE_EQ(wide.left, -4.0);
+    EXPECT_DOUBLE_EQ(wide.right, 4.0);
+    EXPECT_DOUBLE_EQ(wide.bottom, -2.0);
+    EXPECT_DOUBLE_EQ(wide.top, 2.0);
+
+    const OrthoBounds tall = ortho_bounds(300, 900, 1.5);
+    EXPECT_DOUBLE_EQ(tall.left, -1.5);
+    EXPECT_DOUBLE_EQ(tall.right, 1.5);
+    EXPECT_DOUBLE_EQ(tall.bottom, -4.5);
+    EXPECT_DOUBLE_EQ(tall.top, 4.5);
+
+    // Model units per pixel are the same across and up, for any shape.
+    for (auto [w, h] : {std::pair{640, 480}, std::pair{1, 900}, std::pair{2000, 1}}) {
+        const OrthoBounds b = ortho_bounds(w, h, 2.0);
+        EXPECT_NEAR((b.right - b.left) / w, (b.top - b.bottom) / h, 1e-12) << w << " x " << h;
+        EXPECT_GE(std::min(b.right, b.top), 2.0) << w << " x " << h;
+    }
+}
+
+TEST(DemoStart, TitlesWithArgv0AsTypedAndAppliesTheGeometry)
+{
+    start_program(invocation_titled, "./some dir/frame probe");
+    EXPECT_EQ(shown_title(), "./some dir/frame probe");
+    EXPECT_EQ(window_width(), 320);
+    EXPECT_EQ(window_height(), 200);
+    EXPECT_EQ(glutGet(GLUT_WINDOW_X), 40);
+    EXPECT_EQ(glutGet(GLUT_WINDOW_Y), 30);
+    EXPECT_TRUE(glutGet(GLUT_WINDOW_DOUBLEBUFFER));
+    EXPECT_GT(glutGet(GLUT_WINDOW_DEPTH_SIZE), 0);
+    redraw();
+    EXPECT_TRUE(probe_rgb(160, 100, {0, 255, 0}));
+}
+
+TEST(DemoStart, EmptyInvocationNameFallsBackToTheProgramName)
+{
+    start_program(invocation_titled, "");
+    EXPECT_EQ(shown_title(), "frame_probe");
+}
+
+TEST(DemoStart, NoArgumentsAtAllFallsBackToTheProgramName)
+{
+    ensure_display();
+    int argc = 0;
+    char* argv[] = {nullptr};
+    demo_start(argc, argv, invocation_titled);
+    pump_events();
+    EXPECT_EQ(shown_title(), "frame_probe");
+}
+
+TEST(DemoStart, UnsetModeGivesTheToolkitDefaultWithDepth)
+{
+    start_program(fixed_title_default_mode);
+    EXPECT_EQ(shown_title(), "fixed title");
+    EXPECT_FALSE(glutGet(GLUT_WINDOW_DOUBLEBUFFER));
+    EXPECT_GT(glutGet(GLUT_WINDOW_DEPTH_SIZE), 0);
+    redraw();
+    EXPECT_TRUE(probe_rgb(window_width() / 2, window_height() / 2, {0, 255, 0}));
+}
+
+TEST(DemoStart, ModeZeroIsSingleBufferedWithoutDepth)
+{
+    start_program(explicit_single_mode);
+    EXPECT_FALSE(glutGet(GLUT_WINDOW_DOUBLEBUFFER));
+    EXPECT_EQ(glutGet(GLUT_WINDOW_DEPTH_SIZE), 0);
+    EXPECT_EQ(window_width(), 200);
+    EXPECT_EQ(window_height(), 300);
+    EXPECT_EQ(glutGet(GLUT_WINDOW_X), 60);
+    EXPECT_EQ(glutGet(GLUT_WINDOW_Y), 70);
+}
+
+TEST(OrthoReshape, ZeroSizeKeepsTheProjectionAndLeavesModelviewCurrent)
+{
+    start_program(fixed_title_default_mode);
+    ortho_reshape(400, 200, 2.0, false);
+    const GLdouble x_scale = projection_entry(0);
+    EXPECT_NEAR(x_scale, 2.0 / 8.0, 1e-9);
+
+    glMatrixMode(GL_PROJECTION);
+    for (auto [w, h] : {std::pair{0, 200}, std::pair{400, 0}, std::pair{0, 0}}) {
+        ortho_reshape(w, h, 2.0, false);
+        EXPECT_EQ(projection_entry(0), x_scale) << w << " x " << h;
+        for (int i = 0; i < 16; ++i)
+            EXPECT_TRUE(std::isfinite(projection_entry(i))) << w << " x " << h;
+        GLint mode = 0;
+        glGetIntegerv(GL_MATRIX_MODE, &mode);
+        EXPECT_EQ(mode, GL_MODELVIEW);
+        GLint viewport[4];
+        glGetIntegerv(GL_VIEWPORT, viewport);
+        EXPECT_EQ(viewport[2], w);
+        EXPECT_EQ(viewport[3], h);
+    }
+}
+
+TEST(OrthoReshape, ResetLoadsTheIdentityAndNoResetKeepsTheModelview)
+{
+    start_program(fixed_title_default_mode);
+    GLfloat m[16];
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glRotatef(30.0f, 0, 0, 1);
+    ortho_reshape(300, 300, 2.0, false);
+    glGetFloatv(GL_MODELVIEW_MATRIX, m);
+    EXPECT_NEAR(m[0], std::cos(30.0 * M_PI / 180.0), 1e-6);
+
+    ortho_reshape(300, 300, 2.0, true);
+    glGetFloatv(GL_MODELVIEW_MATRIX, m);
+    EXPECT_FLOAT_EQ(m[0], 1.0f);
+    EXPECT_FLOAT_EQ(m[1], 0.0f);
+}

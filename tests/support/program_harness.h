@@ -1,0 +1,41 @@
+// Runs a program's real start-up inside the test process, without entering
+// the event loop, and reads back what it drew.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include "demo_frame.h"
+#include "rgb.h"
+
+// Starts the program as if invoked as argv0: toolkit, window, callbacks and
+// set-up, then handles events until the window is on the screen.
+void start_program(const ProgramSetup& setup, const char* argv0 = nullptr);
+
+// Handles every pending window-system event and the work it causes.
+void pump_events();
+
+// Requests a redisplay and lets the toolkit run the display pass.
+void redraw();
+
+// Resizes the window and waits until the toolkit has passed on the new size.
+void resize(int width, int height);
+
+// The row's callback of the given kind (the test fails if there is none).
+const Callback& callback_of(const ProgramSetup& setup, CallbackKind kind);
+
+// Calls the program's idle callback n times, as the event loop would.
+void idle_steps(const ProgramSetup& setup, int n);
+
+int window_width();
+int window_height();
+
+// A pixel of the buffer the program draws into (the back buffer of a
+// double-buffered window, else the front), x from the left, y from the bottom.
+Rgb read_rgb(int x, int y);
+
+// The whole drawing buffer, rows from the top.
+Image read_image();
+
+// Passes when every channel is within tolerance; the message gives the
+// position, the expected and the observed colour.
+testing::AssertionResult probe_rgb(int x, int y, Rgb expected, int tolerance = 8);

@@ -1,0 +1,248 @@
+#include "x_client.h"
+
+#include <X11/Xutil.h>
+#include <X11/extensions/XTest.h>
+
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+#include <fcntl.h>
+#include <stdexcept>
+#include <sys/prctl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "deadline.h"
+
+namespace {
+
+int decode_status(int status)
+{
+    if (WIFEXITED(status))
+        return WEXITSTATUS(status);
+    return 128 + WTERMSIG(status);
+}
+
+std::string window_title(Display* display, Window window)
+{
+    char* name = nullptr;
+    std::string title;
+    if (XFetchName(display, window, &name) && name != nullptr) {
+        title = name;
+        XFree(name);
+    }
+    return title;
+}
+
+Window search_tree(Display* display, Window parent, const std::string& title)
+{
+    Window root_return, parent_return;
+    Window* children = nullptr;
+    unsigned count = 0;
+    if (!XQueryTree(display, parent, &root_return, &parent_return, &children, &count))
+        return 0;
+    Window found = 0;
+    for (unsigned i = 0; i < count && found == 0; ++i) {
+        if (window_title(display, children[i]) == title)
+            found = children[i];
+        else
+            found = search_tree(display, children[i], title);
+    }
+    if (children)
+        XFree(children);
+    return found;
+}
+
+// A window that vanished between two requests is not a failure of the test.
+int ignore_x_errors(Display*, XErrorEvent*) { return 0; }
+
+} // namespace
+
+ProgramProcess launch(const std::string& exe, const std::vector<std::string>& args)
+{
+    int err_pipe[2];
+    if (pipe(err_pipe) != 0)
+        throw std::runtime_error("pipe failed");
+    const pid_t pid = fork();
+    if (pid < 0)
+        throw std::runtime_error("fork failed");
+    if (pid == 0) {
+        prctl(PR_SET_PDEATHSIG, SIGKILL);
+        dup2(err_pipe[1], STDERR_FILENO);
+        close(err_pipe[0]);
+        close(err_pipe[1]);
+        std::vector<char*> argv;
+        for (const std::string& arg : args)
+            argv.push_back(const_cast<char*>(arg.c_str()));
+        argv.push_back(nullptr);
+        extern char** environ;
+        execve(exe.c_str(), argv.data(), environ);
+        _exit(127);
+    }
+    close(err_pipe[1]);
+    fcntl(err_pipe[0], F_SETFL, O_NONBLOCK);
+    return {pid, err_pipe[0]};
+}
+
+std::optional<int> wait_exit(ProgramProcess& process, double seconds)
+{
+    if (process.pid <= 0)
+        return std::nullopt;
+    std::optional<int> result;
+    poll_until(seconds, [&] {
+        int status = 0;
+        if (waitpid(process.pid, &status, WNOHANG) == process.pid) {
+            result = decode_status(status);
+            process.pid = -1;
+        }
+        return result.has_value();
+    });
+    return result;
+}
+
+void stop(ProgramProcess& process)
+{
+    if (process.pid > 0) {
+        kill(process.pid, SIGKILL);
+        waitpid(process.pid, nullptr, 0);
+        process.pid = -1;
+    }
+    if (process.stderr_fd >= 0) {
+        close(process.stderr_fd);
+        process.stderr_fd = -1;
+    }
+}
+
+std::string read_stderr(ProgramProcess& process)
+{
+    std::string text;
+    char buffer[512];
+    ssize_t n;
+    while (process.stderr_fd >= 0 && (n = read(process.stderr_fd, buffer, sizeof buffer)) > 0)
+        text.append(buffer, static_cast<size_t>(n));
+    return text;
+}
+
+Display* open_display()
+{
+    XSetErrorHandler(ignore_x_errors);
+    Display* display = XOpenDisplay(nullptr);
+    if (display == nullptr)
+        throw std::runtime_error("cannot open the X display");
+    return display;
+}
+
+Window find_window(Display* display, const std::string& title, double seconds)
+{
+    Window found = 0;
+    poll_until(seconds, [&] {
+        found = search_tree(display, DefaultRootWindow(display), title);
+        return found != 0;
+    });
+    return found;
+}
+
+Window find_any_window(Display* display, double seconds)
+{
+    Window found = 0;
+    poll_until(seconds, [&] {
+        Window root_return, parent_return;
+        Window* children = nullptr;
+        unsigned count = 0;
+        if (XQueryTree(display, DefaultRootWindow(display), &root_return, &parent_return, &children, &count)) {
+            for (unsigned i = 0; i < count && found == 0; ++i)
+                if (!window_title(display, children[i]).empty())
+                    found = children[i];
+            if (children)
+                XFree(children);
+        }
+        return found != 0;
+    });
+    return found;
+}
+
+WindowGeometry window_geometry(Display* display, Window window)
+{
+    XWindowAttributes attributes{};
+    poll_until(5.0, [&] {
+        return XGetWindowAttributes(display, window, &attributes) && attributes.map_state == IsViewable;
+    });
+    int x = 0, y = 0;
+    Window child;
+    XTranslateCoordinates(display, window, DefaultRootWindow(display), 0, 0, &x, &y, &child);
+    return {x, y, attributes.width, attributes.height};
+}
+
+void move_window(Display* display, Window window, int x, int y)
+{
+    XMoveWindow(display, window, x, y);
+    XSync(display, False);
+    poll_until(5.0, [&] {
+        const WindowGeometry g = window_geometry(display, window);
+        return g.x == x && g.y == y;
+    });
+}
+
+void resize_window(Display* display, Window window, int width, int height)
+{
+    XResizeWindow(display, window, static_cast<unsigned>(width), static_cast<unsigned>(height));
+    XSync(display, False);
+}
+
+Image grab_window(Display* display, Window window)
+{
+    const WindowGeometry g = window_geometry(display, window);
+    Image image{g.width, g.height, {}};
+    XImage* ximage = XGetImage(display, window, 0, 0, static_cast<unsigned>(g.width),
+                               static_cast<unsigned>(g.height), AllPlanes, ZPixmap);
+    if (ximage == nullptr)
+        return image;
+    // Channel masks of a TrueColor visual, 8 bits each.
+    auto channel = [](unsigned long pixel, unsigned long mask) {
+        int shift = 0;
+        while (mask != 0 && (mask & 1) == 0) {
+            mask >>= 1;
+            ++shift;
+        }
+        return static_cast<int>((pixel >> shift) & 0xff);
+    };
+    image.pixels.reserve(static_cast<size_t>(g.width) * g.height);
+    for (int y = 0; y < g.height; ++y)
+        for (int x = 0; x < g.width; ++x) {
+            const unsigned long pixel = XGetPixel(ximage, x, y);
+            image.pixels.push_back({channel(pixel, ximage->red_mask), channel(pixel, ximage->green_mask),
+                                    channel(pixel, ximage->blue_mask)});
+        }
+    XDestroyImage(ximage);
+    return image;
+}
+
+void pointer_to(Display* display, Window window, int x, int y)
+{
+    const WindowGeometry g = window_geometry(display, window);
+    XTestFakeMotionEvent(display, DefaultScreen(display), g.x + x, g.y + y, CurrentTime);
+    XSync(display, False);
+}
+
+void button(Display* display, int number, bool down)
+{
+    XTestFakeButtonEvent(display, static_cast<unsigned>(number), down ? True : False, CurrentTime);
+    XSync(display, False);
+}
+
+void click(Display* display, Window window, int number, int x, int y)
+{
+    pointer_to(display, window, x, y);
+    button(display, number, true);
+    button(display, number, false);
+}
+
+void type_key(Display* display, Window window, unsigned long keysym)
+{
+    const WindowGeometry g = window_geometry(display, window);
+    pointer_to(display, window, g.width / 2, g.height / 2);
+    const KeyCode code = XKeysymToKeycode(display, keysym);
+    XTestFakeKeyEvent(display, code, True, CurrentTime);
+    XTestFakeKeyEvent(display, code, False, CurrentTime);
+    XSync(display, False);
+}

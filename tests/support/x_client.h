@@ -1,0 +1,61 @@
+// Drives a real program from outside: starts it, finds its window by title,
+// sends X input through XTest and reads the window's pixels.
+#pragma once
+
+#include <X11/Xlib.h>
+
+#include <optional>
+#include <string>
+#include <sys/types.h>
+#include <vector>
+
+#include "rgb.h"
+
+struct ProgramProcess {
+    pid_t pid = -1;
+    int stderr_fd = -1; // the program's standard error, read with read_stderr
+};
+
+// Starts exe with args as its argument vector (args[0] is argv[0]; an empty
+// list starts it with no arguments at all). The program dies with the caller.
+ProgramProcess launch(const std::string& exe, const std::vector<std::string>& args);
+
+// The exit status once the program has ended, or nothing if it still runs
+// when the time is up. A program killed by a signal reports 128 + signal.
+std::optional<int> wait_exit(ProgramProcess& process, double seconds);
+
+// Kills the program if it still runs and collects it.
+void stop(ProgramProcess& process);
+
+// Everything the program wrote to standard error so far.
+std::string read_stderr(ProgramProcess& process);
+
+struct WindowGeometry {
+    int x = 0, y = 0, width = 0, height = 0;
+};
+
+Display* open_display();
+
+// The top-level window titled exactly title, or 0 if none appears in time.
+Window find_window(Display* display, const std::string& title, double seconds);
+
+// The first named top-level window that appears, or 0: on a private X server
+// where one program runs, that program's window.
+Window find_any_window(Display* display, double seconds);
+
+// Waits until the window is mapped and reports its size and place on the screen.
+WindowGeometry window_geometry(Display* display, Window window);
+
+// Places the window at (x, y) so that all of it can be read.
+void move_window(Display* display, Window window, int x, int y);
+
+void resize_window(Display* display, Window window, int width, int height);
+
+Image grab_window(Display* display, Window window);
+
+// Real input: pointer to a place in the window, button presses, keys.
+void pointer_to(Display* display, Window window, int x, int y);
+void button(Display* display, int number, bool down);
+void click(Display* display, Window window, int number, int x, int y);
+// Keys go to the window under the pointer, so the pointer moves into it first.
+void type_key(Display* display, Window window, unsigned long keysym);
