@@ -10,6 +10,7 @@ caller=$(pwd)
 # Every program, with what it shows and the input it takes.
 PROGRAMS=(
     "color_cube|a colour-blended cube turning; left, middle, right button turn it about x, y, z"
+    "mesh_emblem|two lit meshes in perspective; drag to turn, Space stops/restarts the block, Escape quits"
 )
 
 list_programs() {

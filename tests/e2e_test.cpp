@@ -25,6 +25,8 @@ public:
         process_ = launch(binary(name), args);
         window_ = find_window(display_, title, 15.0);
         if (window_ != 0)
+            placed_ = window_geometry(display_, window_);
+        if (window_ != 0)
             move_window(display_, window_, 20, 20);
     }
     ~RunningProgram()
@@ -35,6 +37,8 @@ public:
     Display* display() const { return display_; }
     Window window() const { return window_; }
     ProgramProcess& process() { return process_; }
+    // Where the window first appeared, before it was moved fully on-screen.
+    WindowGeometry placed() const { return placed_; }
     Image grab() const { return grab_window(display_, window_); }
     Rgb centre() const
     {
@@ -46,6 +50,7 @@ private:
     Display* display_ = nullptr;
     ProgramProcess process_;
     Window window_ = 0;
+    WindowGeometry placed_;
 };
 
 } // namespace
@@ -54,9 +59,8 @@ TEST(ColorCubeProgram, OpensItsTitledWindowAndTurnsAboutTheClickedAxis)
 {
     RunningProgram cube("color_cube", "separate axes");
     ASSERT_NE(cube.window(), 0u) << "no window titled \"separate axes\"";
-    const WindowGeometry g = window_geometry(cube.display(), cube.window());
-    EXPECT_EQ(g.width, 500);
-    EXPECT_EQ(g.height, 500);
+    EXPECT_EQ(cube.placed().width, 500);
+    EXPECT_EQ(cube.placed().height, 500);
 
     // Turning about z keeps the front face's middle at the centre while the
     // corners move.
@@ -83,4 +87,20 @@ TEST(ColorCubeProgram, UnreachableDisplayEndsItWithTheToolkitsMessage)
     EXPECT_NE(*status, 0);
     EXPECT_LT(*status, 128) << "ended by a signal, not by the toolkit";
     EXPECT_NE(message.find(":4242"), std::string::npos) << "message: " << message;
+}
+
+TEST(MeshEmblemProgram, OpensAtItsPlaceAndEndsOnEscapeWithStatusZero)
+{
+    RunningProgram scene("mesh_emblem", "Ostravane");
+    ASSERT_NE(scene.window(), 0u) << "no window titled \"Ostravane\"";
+    EXPECT_EQ(scene.placed().x, 50);
+    EXPECT_EQ(scene.placed().y, 50);
+    EXPECT_EQ(scene.placed().width, 640);
+    EXPECT_EQ(scene.placed().height, 480);
+    ASSERT_TRUE(poll_until(10.0, [&] { return within(scene.grab().at(5, 5), {255, 255, 255}, 2); }))
+        << "the background is not white";
+    type_key(scene.display(), scene.window(), XK_Escape);
+    const std::optional<int> status = wait_exit(scene.process(), 10.0);
+    ASSERT_TRUE(status.has_value()) << "Escape did not end the program";
+    EXPECT_EQ(*status, 0);
 }

@@ -83,6 +83,25 @@ void idle_steps(const ProgramSetup& setup, int n)
         idle.plain();
 }
 
+namespace {
+void (*loop_end_action)() = nullptr;
+
+void leave_event_loop(int)
+{
+    if (loop_end_action)
+        loop_end_action();
+    glutLeaveMainLoop();
+}
+} // namespace
+
+void run_event_loop(double seconds, void (*at_end)())
+{
+    loop_end_action = at_end;
+    glutSetOption(GLUT_ACTION_ON_WINDOW_CLOSE, GLUT_ACTION_GLUTMAINLOOP_RETURNS);
+    glutTimerFunc(static_cast<unsigned>(seconds * 1000), leave_event_loop, 0);
+    glutMainLoop();
+}
+
 int window_width() { return glutGet(GLUT_WINDOW_WIDTH); }
 int window_height() { return glutGet(GLUT_WINDOW_HEIGHT); }
 

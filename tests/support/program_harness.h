@@ -26,6 +26,11 @@ const Callback& callback_of(const ProgramSetup& setup, CallbackKind kind);
 // Calls the program's idle callback n times, as the event loop would.
 void idle_steps(const ProgramSetup& setup, int n);
 
+// Runs the toolkit's own event loop, idle calls included, for the given time,
+// then calls at_end inside the loop (with the window still there) and leaves.
+// The loop tears the toolkit down as it returns, so a test can run it once.
+void run_event_loop(double seconds, void (*at_end)() = nullptr);
+
 int window_width();
 int window_height();
 
