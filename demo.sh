@@ -10,6 +10,9 @@ caller=$(pwd)
 # Every program, with what it shows and the input it takes.
 PROGRAMS=(
     "color_cube|a colour-blended cube turning; left, middle, right button turn it about x, y, z"
+    "texgen_sphere|a checkerboard sphere, pattern fixed to the sphere; buttons choose the axis, '1'/'2' restart/stop"
+    "checker_sphere|a checkerboard sphere, pattern fixed to the view; buttons choose the axis, '1'/'2' restart/stop"
+    "wire_sphere_spin|a red wire sphere whose rotations compound; buttons choose the axis"
     "mesh_emblem|two lit meshes in perspective; drag to turn, Space stops/restarts the block, Escape quits"
 )
 

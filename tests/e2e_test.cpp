@@ -104,3 +104,22 @@ TEST(MeshEmblemProgram, OpensAtItsPlaceAndEndsOnEscapeWithStatusZero)
     ASSERT_TRUE(status.has_value()) << "Escape did not end the program";
     EXPECT_EQ(*status, 0);
 }
+
+TEST(TitlesAndSizes, TexturedSpheresShowTheirInvocationNameAsTyped)
+{
+    for (const char* name : {"texgen_sphere", "checker_sphere"}) {
+        const std::string typed = std::string("../some dir/") + name + " copy";
+        RunningProgram sphere(name, typed, {typed});
+        ASSERT_NE(sphere.window(), 0u) << "no window titled \"" << typed << "\"";
+        EXPECT_EQ(sphere.placed().width, 500) << name;
+        EXPECT_EQ(sphere.placed().height, 500) << name;
+    }
+}
+
+TEST(TitlesAndSizes, WireSphereSpinIsTitledGlutSphere)
+{
+    RunningProgram sphere("wire_sphere_spin", "GLUT Sphere");
+    ASSERT_NE(sphere.window(), 0u) << "no window titled \"GLUT Sphere\"";
+    EXPECT_EQ(sphere.placed().width, 500);
+    EXPECT_EQ(sphere.placed().height, 500);
+}
