@@ -14,6 +14,13 @@ PROGRAMS=(
     "checker_sphere|a checkerboard sphere, pattern fixed to the view; buttons choose the axis, '1'/'2' restart/stop"
     "wire_sphere_spin|a red wire sphere whose rotations compound; buttons choose the axis"
     "mesh_emblem|two lit meshes in perspective; drag to turn, Space stops/restarts the block, Escape quits"
+    "material_sphere|a lit sphere, fixed material against colour tracking; o switches, Escape quits"
+    "square_single|a red square turning, drawn single-buffered; no input"
+    "square_double|the same square, double-buffered; no input"
+    "line_stipple|a wide dashed square outline; no input"
+    "quadric_sphere|a wire sphere drawn through a GLU quadric; no input"
+    "solid_sphere|the toolkit's solid sphere, unlit: a flat red decagon; no input"
+    "wire_sphere|the toolkit's wire sphere in white; no input"
 )
 
 list_programs() {
@@ -49,5 +56,5 @@ if [ -n "${DISPLAY:-}" ]; then
     exec "$here/build/bin/$name" "$@"
 fi
 picture="$caller/$name.png"
-"$here/build/bin/snapshot" --wait 3 --out "$picture" -- "$here/build/bin/$name" "$@"
+"$here/build/tools/snapshot" --wait 3 --out "$picture" -- "$here/build/bin/$name" "$@"
 echo "No display: ran $name on a private X server and saved its window to $picture"

@@ -105,21 +105,63 @@ TEST(MeshEmblemProgram, OpensAtItsPlaceAndEndsOnEscapeWithStatusZero)
     EXPECT_EQ(*status, 0);
 }
 
-TEST(TitlesAndSizes, TexturedSpheresShowTheirInvocationNameAsTyped)
+// Every program's window as its set-up row gives it. A null title means the
+// invocation name; a size or position of -1 means the toolkit's default.
+struct WindowRow {
+    const char* program;
+    const char* title;
+    int width, height, x, y;
+};
+
+const WindowRow window_rows[] = {
+    {"color_cube", "separate axes", 500, 500, -1, -1},
+    {"texgen_sphere", nullptr, 500, 500, -1, -1},
+    {"checker_sphere", nullptr, 500, 500, -1, -1},
+    {"wire_sphere_spin", "GLUT Sphere", 500, 500, -1, -1},
+    {"mesh_emblem", "Ostravane", 640, 480, 50, 50},
+    {"material_sphere", nullptr, 500, 500, 100, 100},
+    {"square_single", nullptr, 500, 500, 0, 0},
+    {"square_double", nullptr, 500, 500, 0, 0},
+    {"line_stipple", "line style", -1, -1, -1, -1},
+    {"quadric_sphere", nullptr, -1, -1, -1, -1},
+    {"solid_sphere", nullptr, -1, -1, -1, -1},
+    {"wire_sphere", nullptr, -1, -1, -1, -1},
+};
+
+// freeglut's window size when the program sets none.
+constexpr int toolkit_default_size = 300;
+
+TEST(WindowRows, EveryProgramHasItsTitleSizeAndPlace)
 {
-    for (const char* name : {"texgen_sphere", "checker_sphere"}) {
-        const std::string typed = std::string("../some dir/") + name + " copy";
-        RunningProgram sphere(name, typed, {typed});
-        ASSERT_NE(sphere.window(), 0u) << "no window titled \"" << typed << "\"";
-        EXPECT_EQ(sphere.placed().width, 500) << name;
-        EXPECT_EQ(sphere.placed().height, 500) << name;
+    for (const WindowRow& row : window_rows) {
+        SCOPED_TRACE(row.program);
+        // Invocation names are shown exactly as typed, directories and spaces included.
+        const std::string typed = std::string("../some dir/") + row.program + " copy";
+        const std::string title = row.title ? row.title : typed;
+        RunningProgram running(row.program, title, {row.title ? binary(row.program) : typed});
+        ASSERT_NE(running.window(), 0u) << "no window titled \"" << title << "\"";
+        const WindowGeometry g = running.placed();
+        EXPECT_EQ(g.width, row.width > 0 ? row.width : toolkit_default_size);
+        EXPECT_EQ(g.height, row.height > 0 ? row.height : toolkit_default_size);
+        if (row.x >= 0) {
+            EXPECT_EQ(g.x, row.x);
+            EXPECT_EQ(g.y, row.y);
+        }
     }
 }
 
-TEST(TitlesAndSizes, WireSphereSpinIsTitledGlutSphere)
+TEST(MaterialSphereProgram, OSwitchesTheMaterialAndEscapeEndsWithStatusZero)
 {
-    RunningProgram sphere("wire_sphere_spin", "GLUT Sphere");
-    ASSERT_NE(sphere.window(), 0u) << "no window titled \"GLUT Sphere\"";
-    EXPECT_EQ(sphere.placed().width, 500);
-    EXPECT_EQ(sphere.placed().height, 500);
+    RunningProgram sphere("material_sphere", binary("material_sphere"));
+    ASSERT_NE(sphere.window(), 0u);
+    // The sphere's centre goes from grey to the fixed material's green.
+    ASSERT_TRUE(poll_until(10.0, [&] { const Rgb c = sphere.centre(); return c.g > 100 && c.r == c.g; }))
+        << "centre " << sphere.centre();
+    type_key(sphere.display(), sphere.window(), XK_o);
+    EXPECT_TRUE(poll_until(10.0, [&] { const Rgb c = sphere.centre(); return c.g > 100 && c.r < 80; }))
+        << "centre " << sphere.centre();
+    type_key(sphere.display(), sphere.window(), XK_Escape);
+    const std::optional<int> status = wait_exit(sphere.process(), 10.0);
+    ASSERT_TRUE(status.has_value()) << "Escape did not end the program";
+    EXPECT_EQ(*status, 0);
 }

@@ -1,0 +1,22 @@
+// The toolkit's wire-frame sphere in white, seen from its pole. No input.
+#include <GL/glut.h>
+
+#include "demo_frame.h"
+
+namespace {
+
+void display()
+{
+    glClearColor(0, 0, 0, 0);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glutWireSphere(0.75, 10, 10);
+    glutSwapBuffers();
+}
+
+} // namespace
+
+const ProgramSetup program{
+    .name = "wire_sphere",
+    .display_mode = GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH,
+    .callbacks = {on_display(display)},
+};
