@@ -6,58 +6,13 @@
 #include <string>
 
 #include "deadline.h"
-#include "x_client.h"
-#include "x_server.h"
+#include "program_table.h"
+#include "running_program.h"
 
-namespace {
-
-std::string binary(const std::string& name) { return std::string(DEMO_BIN_DIR) + "/" + name; }
-
-// One running program with its window found and placed fully on the screen.
-class RunningProgram {
-public:
-    RunningProgram(const std::string& name, const std::string& title, std::vector<std::string> args = {})
-    {
-        ensure_display();
-        display_ = open_display();
-        if (args.empty())
-            args.push_back(binary(name));
-        process_ = launch(binary(name), args);
-        window_ = find_window(display_, title, 15.0);
-        if (window_ != 0)
-            placed_ = window_geometry(display_, window_);
-        if (window_ != 0)
-            move_window(display_, window_, 20, 20);
-    }
-    ~RunningProgram()
-    {
-        stop(process_);
-        XCloseDisplay(display_);
-    }
-    Display* display() const { return display_; }
-    Window window() const { return window_; }
-    ProgramProcess& process() { return process_; }
-    // Where the window first appeared, before it was moved fully on-screen.
-    WindowGeometry placed() const { return placed_; }
-    Image grab() const { return grab_window(display_, window_); }
-    Rgb centre() const
-    {
-        const Image image = grab();
-        return image.at(image.width / 2, image.height / 2);
-    }
-
-private:
-    Display* display_ = nullptr;
-    ProgramProcess process_;
-    Window window_ = 0;
-    WindowGeometry placed_;
-};
-
-} // namespace
 
 TEST(ColorCubeProgram, OpensItsTitledWindowAndTurnsAboutTheClickedAxis)
 {
-    RunningProgram cube("color_cube", "separate axes");
+    RunningProgram cube(binary("color_cube"), "separate axes");
     ASSERT_NE(cube.window(), 0u) << "no window titled \"separate axes\"";
     EXPECT_EQ(cube.placed().width, 500);
     EXPECT_EQ(cube.placed().height, 500);
@@ -91,7 +46,7 @@ TEST(ColorCubeProgram, UnreachableDisplayEndsItWithTheToolkitsMessage)
 
 TEST(MeshEmblemProgram, OpensAtItsPlaceAndEndsOnEscapeWithStatusZero)
 {
-    RunningProgram scene("mesh_emblem", "Ostravane");
+    RunningProgram scene(binary("mesh_emblem"), "Ostravane");
     ASSERT_NE(scene.window(), 0u) << "no window titled \"Ostravane\"";
     EXPECT_EQ(scene.placed().x, 50);
     EXPECT_EQ(scene.placed().y, 50);
@@ -105,40 +60,14 @@ TEST(MeshEmblemProgram, OpensAtItsPlaceAndEndsOnEscapeWithStatusZero)
     EXPECT_EQ(*status, 0);
 }
 
-// Every program's window as its set-up row gives it. A null title means the
-// invocation name; a size or position of -1 means the toolkit's default.
-struct WindowRow {
-    const char* program;
-    const char* title;
-    int width, height, x, y;
-};
-
-const WindowRow window_rows[] = {
-    {"color_cube", "separate axes", 500, 500, -1, -1},
-    {"texgen_sphere", nullptr, 500, 500, -1, -1},
-    {"checker_sphere", nullptr, 500, 500, -1, -1},
-    {"wire_sphere_spin", "GLUT Sphere", 500, 500, -1, -1},
-    {"mesh_emblem", "Ostravane", 640, 480, 50, 50},
-    {"material_sphere", nullptr, 500, 500, 100, 100},
-    {"square_single", nullptr, 500, 500, 0, 0},
-    {"square_double", nullptr, 500, 500, 0, 0},
-    {"line_stipple", "line style", -1, -1, -1, -1},
-    {"quadric_sphere", nullptr, -1, -1, -1, -1},
-    {"solid_sphere", nullptr, -1, -1, -1, -1},
-    {"wire_sphere", nullptr, -1, -1, -1, -1},
-};
-
-// freeglut's window size when the program sets none.
-constexpr int toolkit_default_size = 300;
-
 TEST(WindowRows, EveryProgramHasItsTitleSizeAndPlace)
 {
-    for (const WindowRow& row : window_rows) {
-        SCOPED_TRACE(row.program);
+    for (const ProgramRow& row : program_rows) {
+        SCOPED_TRACE(row.name);
         // Invocation names are shown exactly as typed, directories and spaces included.
-        const std::string typed = std::string("../some dir/") + row.program + " copy";
+        const std::string typed = std::string("../some dir/") + row.name + " copy";
         const std::string title = row.title ? row.title : typed;
-        RunningProgram running(row.program, title, {row.title ? binary(row.program) : typed});
+        RunningProgram running(binary(row.name), title, {row.title ? binary(row.name) : typed});
         ASSERT_NE(running.window(), 0u) << "no window titled \"" << title << "\"";
         const WindowGeometry g = running.placed();
         EXPECT_EQ(g.width, row.width > 0 ? row.width : toolkit_default_size);
@@ -152,7 +81,7 @@ TEST(WindowRows, EveryProgramHasItsTitleSizeAndPlace)
 
 TEST(MaterialSphereProgram, OSwitchesTheMaterialAndEscapeEndsWithStatusZero)
 {
-    RunningProgram sphere("material_sphere", binary("material_sphere"));
+    RunningProgram sphere(binary("material_sphere"), binary("material_sphere"));
     ASSERT_NE(sphere.window(), 0u);
     // The sphere's centre goes from grey to the fixed material's green.
     ASSERT_TRUE(poll_until(10.0, [&] { const Rgb c = sphere.centre(); return c.g > 100 && c.r == c.g; }))

@@ -2,8 +2,10 @@
 
 #include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
+#include <X11/keysym.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <csignal>
 #include <cstring>
 #include <fcntl.h>
@@ -58,7 +60,8 @@ int ignore_x_errors(Display*, XErrorEvent*) { return 0; }
 
 } // namespace
 
-ProgramProcess launch(const std::string& exe, const std::vector<std::string>& args)
+ProgramProcess launch(const std::string& exe, const std::vector<std::string>& args,
+                      const std::vector<std::string>& unset)
 {
     int err_pipe[2];
     if (pipe(err_pipe) != 0)
@@ -75,6 +78,8 @@ ProgramProcess launch(const std::string& exe, const std::vector<std::string>& ar
         for (const std::string& arg : args)
             argv.push_back(const_cast<char*>(arg.c_str()));
         argv.push_back(nullptr);
+        for (const std::string& name : unset)
+            unsetenv(name.c_str());
         extern char** environ;
         execve(exe.c_str(), argv.data(), environ);
         _exit(127);
@@ -237,12 +242,31 @@ void click(Display* display, Window window, int number, int x, int y)
     button(display, number, false);
 }
 
-void type_key(Display* display, Window window, unsigned long keysym)
+void type_key(Display* display, Window window, unsigned long keysym, bool shifted)
 {
     const WindowGeometry g = window_geometry(display, window);
     pointer_to(display, window, g.width / 2, g.height / 2);
+    const KeyCode shift = XKeysymToKeycode(display, XK_Shift_L);
     const KeyCode code = XKeysymToKeycode(display, keysym);
+    if (shifted)
+        XTestFakeKeyEvent(display, shift, True, CurrentTime);
     XTestFakeKeyEvent(display, code, True, CurrentTime);
     XTestFakeKeyEvent(display, code, False, CurrentTime);
+    if (shifted)
+        XTestFakeKeyEvent(display, shift, False, CurrentTime);
     XSync(display, False);
+}
+
+long resident_kilobytes(pid_t pid)
+{
+    std::FILE* status = std::fopen(("/proc/" + std::to_string(pid) + "/status").c_str(), "r");
+    if (status == nullptr)
+        return -1;
+    char line[256];
+    long kilobytes = -1;
+    while (std::fgets(line, sizeof line, status))
+        if (std::sscanf(line, "VmRSS: %ld kB", &kilobytes) == 1)
+            break;
+    std::fclose(status);
+    return kilobytes;
 }

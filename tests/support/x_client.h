@@ -18,7 +18,9 @@ struct ProgramProcess {
 
 // Starts exe with args as its argument vector (args[0] is argv[0]; an empty
 // list starts it with no arguments at all). The program dies with the caller.
-ProgramProcess launch(const std::string& exe, const std::vector<std::string>& args);
+// Variables named in unset are removed from the environment it inherits.
+ProgramProcess launch(const std::string& exe, const std::vector<std::string>& args,
+                      const std::vector<std::string>& unset = {});
 
 // The exit status once the program has ended, or nothing if it still runs
 // when the time is up. A program killed by a signal reports 128 + signal.
@@ -58,4 +60,7 @@ void pointer_to(Display* display, Window window, int x, int y);
 void button(Display* display, int number, bool down);
 void click(Display* display, Window window, int number, int x, int y);
 // Keys go to the window under the pointer, so the pointer moves into it first.
-void type_key(Display* display, Window window, unsigned long keysym);
+// The resident memory of a running process, in kilobytes.
+long resident_kilobytes(pid_t pid);
+
+void type_key(Display* display, Window window, unsigned long keysym, bool shifted = false);

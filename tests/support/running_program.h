@@ -1,0 +1,54 @@
+// One built program running on the test's X server, its window found by
+// title and placed fully on the screen.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "x_client.h"
+#include "x_server.h"
+
+class RunningProgram {
+public:
+    // Started as exe with no arguments but its own path as argv[0].
+    RunningProgram(const std::string& exe, const std::string& title) : RunningProgram(exe, title, {exe}) {}
+
+    // args is the whole argument vector, argv[0] included; it may be empty.
+    RunningProgram(const std::string& exe, const std::string& title, const std::vector<std::string>& args)
+    {
+        ensure_display();
+        display_ = open_display();
+        process_ = launch(exe, args);
+        window_ = find_window(display_, title, 15.0);
+        if (window_ != 0) {
+            placed_ = window_geometry(display_, window_);
+            move_window(display_, window_, 20, 20);
+        }
+    }
+    ~RunningProgram()
+    {
+        stop(process_);
+        XCloseDisplay(display_);
+    }
+    RunningProgram(const RunningProgram&) = delete;
+    RunningProgram& operator=(const RunningProgram&) = delete;
+
+    Display* display() const { return display_; }
+    Window window() const { return window_; }
+    ProgramProcess& process() { return process_; }
+    // Where the window first appeared, before it was moved fully on-screen.
+    WindowGeometry placed() const { return placed_; }
+    Image grab() const { return grab_window(display_, window_); }
+    Rgb centre() const
+    {
+        const Image image = grab();
+        return image.at(image.width / 2, image.height / 2);
+    }
+    bool still_running() { return !wait_exit(process_, 0.0).has_value(); }
+
+private:
+    Display* display_ = nullptr;
+    ProgramProcess process_;
+    Window window_ = 0;
+    WindowGeometry placed_;
+};
