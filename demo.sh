@@ -50,7 +50,7 @@ fi
 cd "$here"
 source tools/common.sh
 install_missing
-build build >/dev/null
+build release build >/dev/null
 
 if [ -n "${DISPLAY:-}" ]; then
     exec "$here/build/bin/$name" "$@"

@@ -3,6 +3,12 @@
 
 #include <GL/glut.h>
 
+#if defined(__SANITIZE_ADDRESS__)
+#include <sanitizer/lsan_interface.h>
+
+#include <cstdlib>
+#endif
+
 namespace {
 
 // Stands in for a command line that has no invocation name at all (argc 0).
@@ -29,6 +35,13 @@ void register_callback(const Callback& callback)
     }
 }
 
+#if defined(__SANITIZE_ADDRESS__)
+// The GL driver is unloaded at exit, and what only its globals pointed to
+// would then look leaked; check for leaks while it is still loaded. Handlers
+// run in reverse order of registration, so this one runs before the driver's.
+void check_leaks_before_driver_unload() { __lsan_do_leak_check(); }
+#endif
+
 } // namespace
 
 void demo_start(int& argc, char** argv, const ProgramSetup& setup)
@@ -51,6 +64,9 @@ void demo_start(int& argc, char** argv, const ProgramSetup& setup)
     for (const WindowStep& step : setup.geometry)
         apply_geometry(step);
     glutCreateWindow(setup.title ? setup.title : argv[0]);
+#if defined(__SANITIZE_ADDRESS__)
+    std::atexit(check_leaks_before_driver_unload);
+#endif
     for (const Callback& callback : setup.callbacks)
         register_callback(callback);
     if (setup.after_registration)

@@ -39,12 +39,12 @@ constexpr WindowStep window_position(int x, int y) { return {StepKind::position,
 constexpr WindowStep window_size(int width, int height) { return {StepKind::size, width, height}; }
 
 struct ProgramSetup {
-    const char* name = nullptr;               // the program's own name, the title when argv[0] is missing
-    std::optional<unsigned> display_mode;     // unset: no glutInitDisplayMode call at all
-    std::array<WindowStep, 2> geometry;       // applied in order; unused steps stay none
-    const char* title = nullptr;              // nullptr: argv[0], the invocation name as typed
-    std::array<Callback, 6> callbacks;        // registered in order; unused entries stay none
-    void (*after_registration)() = nullptr;   // one-time OpenGL set-up, run after registration
+    const char* name = nullptr;             // the program's own name, the title when argv[0] is missing
+    std::optional<unsigned> display_mode;   // unset: no glutInitDisplayMode call at all
+    std::array<WindowStep, 2> geometry;     // applied in order; unused steps stay none
+    const char* title = nullptr;            // nullptr: argv[0], the invocation name as typed
+    std::array<Callback, 6> callbacks;      // registered in order; unused entries stay none
+    void (*after_registration)() = nullptr; // one-time OpenGL set-up, run after registration
 };
 
 // Each program defines its own row; the shared entry point hands it to demo_main.

@@ -103,6 +103,6 @@ const ProgramSetup program{
     .display_mode = GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH,
     .geometry = {window_position(50, 50), window_size(640, 480)},
     .title = "Ostravane",
-    .callbacks = {on_keyboard(keyboard), on_display(display), on_reshape(reshape), on_motion(motion),
-                  on_mouse(mouse), on_idle(spin_block)},
+    .callbacks = {on_keyboard(keyboard), on_display(display), on_reshape(reshape), on_motion(motion), on_mouse(mouse),
+                  on_idle(spin_block)},
 };

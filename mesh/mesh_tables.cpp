@@ -1,6 +1,8 @@
 // The two meshes of the mesh scene.
 #include "tri_mesh.h"
 
+// The tables keep the layout of their rows.
+// clang-format off
 namespace {
 
 // Outline points A0..A9 and the hole H0..H3, front (z = 6) then back (z = -6).
@@ -80,6 +82,7 @@ const GLfloat block_normals[12][3] = {
 };
 
 } // namespace
+// clang-format on
 
 const TriMesh emblem_mesh{emblem_vertices, emblem_triangles, emblem_normals, 52, 28};
 const TriMesh block_mesh{block_vertices, block_triangles, block_normals, 12, 8};

@@ -7,9 +7,9 @@
 #include <cstdint>
 
 struct TriMesh {
-    const GLfloat (*vertices)[3];  // (x, y, z) in model units
-    const GLint (*triangles)[3];   // vertex indices, anticlockwise seen from the normal's side
-    const GLfloat (*normals)[3];   // one per triangle, pointing out of the solid
+    const GLfloat (*vertices)[3]; // (x, y, z) in model units
+    const GLint (*triangles)[3];  // vertex indices, anticlockwise seen from the normal's side
+    const GLfloat (*normals)[3];  // one per triangle, pointing out of the solid
     std::int32_t triangle_count;
     std::int32_t vertex_count;
 };

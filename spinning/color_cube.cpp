@@ -10,14 +10,14 @@ namespace {
 
 // Corner positions of a cube of side 2 centred at the origin.
 const GLfloat position[8][3] = {
-    {-1, -1, -1}, {1, -1, -1}, {1, 1, -1}, {-1, 1, -1},
-    {-1, -1, 1},  {1, -1, 1},  {1, 1, 1},  {-1, 1, 1},
+    {-1, -1, -1}, {1, -1, -1}, {1, 1, -1}, {-1, 1, -1}, // back, z = -1
+    {-1, -1, 1},  {1, -1, 1},  {1, 1, 1},  {-1, 1, 1},  // front, z = 1
 };
 
 // Corner colours: each component is (position + 1) / 2.
 const GLfloat colour[8][3] = {
-    {0, 0, 0}, {1, 0, 0}, {1, 1, 0}, {0, 1, 0},
-    {0, 0, 1}, {1, 0, 1}, {1, 1, 1}, {0, 1, 1},
+    {0, 0, 0}, {1, 0, 0}, {1, 1, 0}, {0, 1, 0}, // black, red, yellow, green
+    {0, 0, 1}, {1, 0, 1}, {1, 1, 1}, {0, 1, 1}, // blue, magenta, white, cyan
 };
 
 void draw_face(int a, int b, int c, int d)

@@ -9,7 +9,6 @@
 #include "program_table.h"
 #include "running_program.h"
 
-
 TEST(ColorCubeProgram, OpensItsTitledWindowAndTurnsAboutTheClickedAxis)
 {
     RunningProgram cube(binary("color_cube"), "separate axes");
@@ -52,8 +51,9 @@ TEST(MeshEmblemProgram, OpensAtItsPlaceAndEndsOnEscapeWithStatusZero)
     EXPECT_EQ(scene.placed().y, 50);
     EXPECT_EQ(scene.placed().width, 640);
     EXPECT_EQ(scene.placed().height, 480);
-    ASSERT_TRUE(poll_until(10.0, [&] { return within(scene.grab().at(5, 5), {255, 255, 255}, 2); }))
-        << "the background is not white";
+    ASSERT_TRUE(poll_until(10.0, [&] {
+        return within(scene.grab().at(5, 5), {255, 255, 255}, 2);
+    })) << "the background is not white";
     type_key(scene.display(), scene.window(), XK_Escape);
     const std::optional<int> status = wait_exit(scene.process(), 10.0);
     ASSERT_TRUE(status.has_value()) << "Escape did not end the program";
@@ -84,11 +84,11 @@ TEST(MaterialSphereProgram, OSwitchesTheMaterialAndEscapeEndsWithStatusZero)
     RunningProgram sphere(binary("material_sphere"), binary("material_sphere"));
     ASSERT_NE(sphere.window(), 0u);
     // The sphere's centre goes from grey to the fixed material's green.
-    ASSERT_TRUE(poll_until(10.0, [&] { const Rgb c = sphere.centre(); return c.g > 100 && c.r == c.g; }))
-        << "centre " << sphere.centre();
+    auto grey = [&] { return sphere.centre().g > 100 && sphere.centre().r == sphere.centre().g; };
+    auto green = [&] { return sphere.centre().g > 100 && sphere.centre().r < 80; };
+    ASSERT_TRUE(poll_until(10.0, grey)) << "centre " << sphere.centre();
     type_key(sphere.display(), sphere.window(), XK_o);
-    EXPECT_TRUE(poll_until(10.0, [&] { const Rgb c = sphere.centre(); return c.g > 100 && c.r < 80; }))
-        << "centre " << sphere.centre();
+    EXPECT_TRUE(poll_until(10.0, green)) << "centre " << sphere.centre();
     type_key(sphere.display(), sphere.window(), XK_Escape);
     const std::optional<int> status = wait_exit(sphere.process(), 10.0);
     ASSERT_TRUE(status.has_value()) << "Escape did not end the program";

@@ -70,7 +70,10 @@ void check_mesh(const TriMesh& mesh, const char* name)
 
 // Where a point of the face-on scene lands in the 640 x 480 window: eye at
 // z = 60, 60-degree vertical field of view.
-int screen_x(double x, double z) { return static_cast<int>((x / ((60 - z) * std::tan(M_PI / 6) * 640 / 480) + 1) * 320); }
+int screen_x(double x, double z)
+{
+    return static_cast<int>((x / ((60 - z) * std::tan(M_PI / 6) * 640 / 480) + 1) * 320);
+}
 int screen_y(double y, double z) { return static_cast<int>((y / ((60 - z) * std::tan(M_PI / 6)) + 1) * 240); }
 
 // Colour tracking with the default global ambient 0.2 and a white light at 45

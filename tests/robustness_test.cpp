@@ -60,8 +60,8 @@ TEST_P(EveryProgram, OpensTitledWithItsOwnNameWhenStartedWithoutArguments)
     const ProgramRow& row = GetParam();
     RunningProgram running(binary(row.name), title_when_started_as(row, row.name), std::vector<std::string>{});
     // An empty argument list: no argv[0] at all.
-    ASSERT_NE(running.window(), 0u) << "no window titled " << title_when_started_as(row, row.name) << "; stderr: "
-                                    << read_stderr(running.process());
+    ASSERT_NE(running.window(), 0u) << "no window titled " << title_when_started_as(row, row.name)
+                                    << "; stderr: " << read_stderr(running.process());
     EXPECT_TRUE(running.still_running());
 }
 
@@ -104,9 +104,7 @@ TEST_P(EveryProgram, KeepsRunningThroughAFloodOfInput)
     auto anywhere = [&](int size) { return static_cast<int>(random() % static_cast<unsigned>(size)); };
     for (int i = 0; i < 300; ++i) {
         switch (random() % 3) {
-        case 0:
-            click(d, running.window(), 1 + anywhere(5), anywhere(g.width), anywhere(g.height));
-            break;
+        case 0: click(d, running.window(), 1 + anywhere(5), anywhere(g.width), anywhere(g.height)); break;
         case 1: { // a drag
             const int b = 1 + anywhere(3);
             pointer_to(d, running.window(), anywhere(g.width), anywhere(g.height));
@@ -116,8 +114,7 @@ TEST_P(EveryProgram, KeepsRunningThroughAFloodOfInput)
             button(d, b, false);
             break;
         }
-        default:
-            type_key(d, running.window(), keys[random() % std::size(keys)], random() % 4 == 0);
+        default: type_key(d, running.window(), keys[random() % std::size(keys)], random() % 4 == 0);
         }
     }
     EXPECT_TRUE(running.still_running()) << read_stderr(running.process());

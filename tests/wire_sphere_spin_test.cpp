@@ -142,7 +142,8 @@ TEST_F(WireSphereSpin, UnrotatedSphereShowsRedSpokesOnBlack)
     int red_hits = 0;
     for (int i = 0; i < 720; ++i) {
         const double a = i * M_PI / 360;
-        const Rgb c = read_rgb(w / 2 + static_cast<int>(37.5 * std::cos(a)), h / 2 + static_cast<int>(37.5 * std::sin(a)));
+        const Rgb c =
+            read_rgb(w / 2 + static_cast<int>(37.5 * std::cos(a)), h / 2 + static_cast<int>(37.5 * std::sin(a)));
         red_hits += c.r > 100 && c.g < 40 && c.b < 40;
     }
     EXPECT_GE(red_hits, 10);

@@ -5,7 +5,7 @@ PACKAGES=(
     g++ make cmake pkg-config
     freeglut3-dev libglu1-mesa-dev libgl-dev libgl1-mesa-dri
     xvfb libx11-dev libxtst-dev libpng-dev
-    libgtest-dev
+    libgtest-dev clang-format
 )
 
 install_missing() {
@@ -23,12 +23,19 @@ install_missing() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
 }
 
-# build <folder> [cmake options...]: configure once, then build what changed.
+# build <preset>: configure once with a preset of CMakePresets.json, then
+# build what changed.
 build() {
-    local folder=$1
-    shift
+    local preset=$1 folder=$2
     if [ ! -f "$folder/CMakeCache.txt" ]; then
-        cmake -S . -B "$folder" -DCMAKE_BUILD_TYPE=Release "$@"
+        cmake --preset "$preset"
     fi
-    cmake --build "$folder" -j "$(nproc)"
+    cmake --build --preset "$preset" -j "$(nproc)"
+}
+
+# Fails when a source file differs from what clang-format makes of it.
+check_format() {
+    local files
+    mapfile -t files < <(find frame spinning mesh lighting flat spheres tests tools -name '*.cpp' -o -name '*.h' | sort)
+    clang-format --dry-run --Werror "${files[@]}"
 }

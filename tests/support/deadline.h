@@ -32,7 +32,4 @@ template <typename Condition> bool poll_until(double seconds, Condition ready)
 
 // Lets time pass while a program runs on its own, for measurements over a
 // period; never used to wait for something to happen.
-inline void let_run_for(double seconds)
-{
-    std::this_thread::sleep_for(std::chrono::duration<double>(seconds));
-}
+inline void let_run_for(double seconds) { std::this_thread::sleep_for(std::chrono::duration<double>(seconds)); }

@@ -3,6 +3,10 @@
 #include <GL/freeglut.h>
 #include <GL/glx.h>
 
+#if defined(__SANITIZE_ADDRESS__)
+#include <sanitizer/lsan_interface.h>
+#endif
+
 #include "deadline.h"
 #include "x_server.h"
 
@@ -58,12 +62,14 @@ void redraw()
 void resize(int width, int height)
 {
     glutReshapeWindow(width, height);
-    EXPECT_TRUE(poll_until(5.0, [&] {
-        pump_events();
-        GLint viewport[4];
-        glGetIntegerv(GL_VIEWPORT, viewport);
-        return viewport[2] == width && viewport[3] == height;
-    })) << "the viewport never became " << width << " x " << height;
+    EXPECT_TRUE(poll_until(5.0,
+                           [&] {
+                               pump_events();
+                               GLint viewport[4];
+                               glGetIntegerv(GL_VIEWPORT, viewport);
+                               return viewport[2] == width && viewport[3] == height;
+                           }))
+        << "the viewport never became " << width << " x " << height;
 }
 
 const Callback& callback_of(const ProgramSetup& setup, CallbackKind kind)
@@ -90,6 +96,11 @@ void leave_event_loop(int)
 {
     if (loop_end_action)
         loop_end_action();
+#if defined(__SANITIZE_ADDRESS__)
+    // Leaving the loop tears down the toolkit and unloads the GL driver;
+    // look for leaks now, while the driver's own pointers are still there.
+    __lsan_do_leak_check();
+#endif
     glutLeaveMainLoop();
 }
 } // namespace

@@ -6,11 +6,11 @@
 
 struct ProgramRow {
     const char* name;
-    const char* title;   // nullptr: titled with its invocation name
-    int width, height;   // -1: the toolkit's default size
-    int x, y;            // -1: the toolkit's default place
-    bool animated;       // has an idle callback from start-up
-    bool escape_exits;   // Escape ends it with status 0
+    const char* title; // nullptr: titled with its invocation name
+    int width, height; // -1: the toolkit's default size
+    int x, y;          // -1: the toolkit's default place
+    bool animated;     // has an idle callback from start-up
+    bool escape_exits; // Escape ends it with status 0
 };
 
 inline const ProgramRow program_rows[] = {

@@ -169,9 +169,8 @@ Window find_any_window(Display* display, double seconds)
 WindowGeometry window_geometry(Display* display, Window window)
 {
     XWindowAttributes attributes{};
-    poll_until(5.0, [&] {
-        return XGetWindowAttributes(display, window, &attributes) && attributes.map_state == IsViewable;
-    });
+    poll_until(
+        5.0, [&] { return XGetWindowAttributes(display, window, &attributes) && attributes.map_state == IsViewable; });
     int x = 0, y = 0;
     Window child;
     XTranslateCoordinates(display, window, DefaultRootWindow(display), 0, 0, &x, &y, &child);
@@ -198,8 +197,8 @@ Image grab_window(Display* display, Window window)
 {
     const WindowGeometry g = window_geometry(display, window);
     Image image{g.width, g.height, {}};
-    XImage* ximage = XGetImage(display, window, 0, 0, static_cast<unsigned>(g.width),
-                               static_cast<unsigned>(g.height), AllPlanes, ZPixmap);
+    XImage* ximage = XGetImage(display, window, 0, 0, static_cast<unsigned>(g.width), static_cast<unsigned>(g.height),
+                               AllPlanes, ZPixmap);
     if (ximage == nullptr)
         return image;
     // Channel masks of a TrueColor visual, 8 bits each.
