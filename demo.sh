@@ -2,6 +2,8 @@
 # ./demo.sh <program> [arguments...]: installs what is missing, builds, runs.
 # Without a display the program runs on a private X server for a few seconds
 # and its picture is saved as <program>.png in the current folder.
+# ./demo.sh --gallery: pictures of all twelve in docs/gallery/, and a contact
+# sheet docs/gallery.png.
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
@@ -23,6 +25,30 @@ PROGRAMS=(
     "wire_sphere|the toolkit's wire sphere in white; no input"
 )
 
+# What to do before each gallery picture: snapshot's actions, in order.
+gallery_moment() {
+    case $1 in
+    color_cube | wire_sphere_spin) echo "--wait 0.3 --click 1 --wait 0.4" ;;
+    texgen_sphere | checker_sphere) echo "--wait 0.3 --click 1 --wait 0.3 --key 2" ;;
+    mesh_emblem) echo "--wait 0.3 --key space --wait 0.3" ;;
+    material_sphere) echo "--wait 0.3 --key o --wait 0.3" ;;
+    *) echo "--wait 0.5" ;;
+    esac
+}
+
+gallery() {
+    mkdir -p docs/gallery
+    local pictures=()
+    for row in "${PROGRAMS[@]}"; do
+        local name=${row%%|*}
+        # shellcheck disable=SC2046
+        env -u DISPLAY build/tools/snapshot $(gallery_moment "$name") --out "docs/gallery/$name.png" -- "build/bin/$name"
+        pictures+=("docs/gallery/$name.png")
+    done
+    build/tools/contact_sheet docs/gallery.png 4 240 "${pictures[@]}"
+    echo "Wrote docs/gallery/<program>.png for ${#pictures[@]} programs and docs/gallery.png"
+}
+
 list_programs() {
     echo "usage: ./demo.sh <program> [arguments...]"
     echo
@@ -33,6 +59,14 @@ list_programs() {
 
 if [ $# -eq 0 ]; then
     list_programs
+    exit 0
+fi
+if [ "$1" = "--gallery" ]; then
+    cd "$here"
+    source tools/common.sh
+    install_missing
+    build release build >/dev/null
+    gallery
     exit 0
 fi
 name=$1

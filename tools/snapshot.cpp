@@ -7,7 +7,6 @@
 //
 // The options run in the order given, after the window has appeared.
 #include <X11/Xlib.h>
-#include <png.h>
 
 #include <chrono>
 #include <cstdio>
@@ -16,6 +15,7 @@
 #include <thread>
 #include <vector>
 
+#include "png_io.h"
 #include "x_client.h"
 #include "x_server.h"
 
@@ -25,37 +25,6 @@ struct Action {
     std::string kind;
     std::string value;
 };
-
-bool write_png(const std::string& path, const Image& image)
-{
-    FILE* file = std::fopen(path.c_str(), "wb");
-    if (file == nullptr)
-        return false;
-    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-    png_infop info = png_create_info_struct(png);
-    if (setjmp(png_jmpbuf(png))) {
-        png_destroy_write_struct(&png, &info);
-        std::fclose(file);
-        return false;
-    }
-    png_init_io(png, file);
-    png_set_IHDR(png, info, static_cast<png_uint_32>(image.width), static_cast<png_uint_32>(image.height), 8,
-                 PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-    png_write_info(png, info);
-    std::vector<png_byte> row(static_cast<size_t>(image.width) * 3);
-    for (int y = 0; y < image.height; ++y) {
-        for (int x = 0; x < image.width; ++x) {
-            const Rgb c = image.at(x, y);
-            row[static_cast<size_t>(x) * 3] = static_cast<png_byte>(c.r);
-            row[static_cast<size_t>(x) * 3 + 1] = static_cast<png_byte>(c.g);
-            row[static_cast<size_t>(x) * 3 + 2] = static_cast<png_byte>(c.b);
-        }
-        png_write_row(png, row.data());
-    }
-    png_write_end(png, nullptr);
-    png_destroy_write_struct(&png, &info);
-    return std::fclose(file) == 0;
-}
 
 void perform(Display* display, Window window, const Action& action)
 {
