@@ -31,35 +31,6 @@ TEST(ColorCubeProgram, OpensItsTitledWindowAndTurnsAboutTheClickedAxis)
         << "centre still " << cube.centre();
 }
 
-TEST(ColorCubeProgram, UnreachableDisplayEndsItWithTheToolkitsMessage)
-{
-    ProgramProcess process = launch(binary("color_cube"), {"color_cube", "-display", ":4242"});
-    const std::optional<int> status = wait_exit(process, 10.0);
-    const std::string message = read_stderr(process);
-    stop(process);
-    ASSERT_TRUE(status.has_value()) << "the program did not end";
-    EXPECT_NE(*status, 0);
-    EXPECT_LT(*status, 128) << "ended by a signal, not by the toolkit";
-    EXPECT_NE(message.find(":4242"), std::string::npos) << "message: " << message;
-}
-
-TEST(MeshEmblemProgram, OpensAtItsPlaceAndEndsOnEscapeWithStatusZero)
-{
-    RunningProgram scene(binary("mesh_emblem"), "Ostravane");
-    ASSERT_NE(scene.window(), 0u) << "no window titled \"Ostravane\"";
-    EXPECT_EQ(scene.placed().x, 50);
-    EXPECT_EQ(scene.placed().y, 50);
-    EXPECT_EQ(scene.placed().width, 640);
-    EXPECT_EQ(scene.placed().height, 480);
-    ASSERT_TRUE(poll_until(10.0, [&] {
-        return within(scene.grab().at(5, 5), {255, 255, 255}, 2);
-    })) << "the background is not white";
-    type_key(scene.display(), scene.window(), XK_Escape);
-    const std::optional<int> status = wait_exit(scene.process(), 10.0);
-    ASSERT_TRUE(status.has_value()) << "Escape did not end the program";
-    EXPECT_EQ(*status, 0);
-}
-
 TEST(WindowRows, EveryProgramHasItsTitleSizeAndPlace)
 {
     for (const ProgramRow& row : program_rows) {

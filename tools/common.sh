@@ -2,7 +2,7 @@
 
 # Debian packages the suite needs to build, run and test.
 PACKAGES=(
-    g++ make cmake pkg-config
+    g++ make cmake pkg-config dpkg-dev file
     freeglut3-dev libglu1-mesa-dev libgl-dev libgl1-mesa-dri
     xvfb libx11-dev libxtst-dev libpng-dev
     libgtest-dev clang-format
