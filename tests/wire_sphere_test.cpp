@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <malloc.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "program_harness.h"
@@ -100,9 +101,16 @@ TEST_F(WireSphere, RepaintingAllocatesNothing)
 #endif
     for (int i = 0; i < 50; ++i)
         redraw();
-    const size_t before = mallinfo2().uordblks;
-    for (int i = 0; i < 300; ++i)
-        redraw();
-    const size_t after = mallinfo2().uordblks;
-    EXPECT_LT(after, before + 2048) << "heap grew from " << before << " to " << after << " bytes over 300 repaints";
+    // Two batches of 300 repaints: an allocation made per repaint grows the
+    // heap in both, while the toolkit or driver may allocate once, in either.
+    auto growth_over_300_repaints = [] {
+        const size_t before = mallinfo2().uordblks;
+        for (int i = 0; i < 300; ++i)
+            redraw();
+        return static_cast<long>(mallinfo2().uordblks) - static_cast<long>(before);
+    };
+    const long first = growth_over_300_repaints();
+    const long second = growth_over_300_repaints();
+    EXPECT_LT(std::min(first, second), 1024)
+        << "the heap grew by " << first << " and then " << second << " bytes over two batches of 300 repaints";
 }
