@@ -3,6 +3,8 @@
 #include <GL/glut.h>
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "checker_colour.h"
 #include "checker_texture.h"
 #include "program_harness.h"
@@ -10,8 +12,7 @@
 
 namespace {
 
-// 500 x 500 window, model -2..2 both ways: pixel of a model coordinate.
-int pixel_of(double model) { return static_cast<int>((model + 2) / 4 * 500); }
+const View square{2, 2}; // 500 x 500 window, extent 2
 
 // Probes the centre of every checker square whose centre lies well inside the
 // disc; eye-linear generation gives s = x and t = y in eye coordinates.
@@ -23,24 +24,13 @@ void expect_pattern_fixed_to_the_view()
             const double x = (i + 0.5) / 8, y = (j + 0.5) / 8;
             if (x * x + y * y > 0.6 * 0.6)
                 continue;
-            EXPECT_TRUE(probe_rgb(pixel_of(x), pixel_of(y), checker_colour(x, y), 2)) << "square at " << x << ", " << y;
+            EXPECT_TRUE(probe_view(square, x, y, checker_colour(x, y), 2)) << "square at " << x << ", " << y;
             ++probed;
         }
     EXPECT_GT(probed, 50);
 }
 
-SpinState state_at_loop_end;
-void note_spin_state() { state_at_loop_end = spin_state; }
-
-class CheckerSphere : public testing::Test {
-protected:
-    void SetUp() override
-    {
-        start_program(program);
-        redraw();
-    }
-    void key(unsigned char k) { callback_of(program, CallbackKind::keyboard).key(k, 0, 0); }
-};
+using CheckerSphere = ProgramTest;
 
 } // namespace
 
@@ -48,15 +38,9 @@ TEST(CheckerImage, EightByEightSquaresStartingBlack)
 {
     static GLubyte image[checker_size][checker_size][3];
     build_checker_image(image);
-    auto texel = [](int i, int j) { return image[i][j][0]; };
-    EXPECT_EQ(texel(0, 0), 0);
-    EXPECT_EQ(texel(7, 7), 0);
-    EXPECT_EQ(texel(0, 8), 255);
-    EXPECT_EQ(texel(7, 8), 255);
-    EXPECT_EQ(texel(8, 7), 255);
-    EXPECT_EQ(texel(8, 8), 0);
-    EXPECT_EQ(texel(63, 63), 0);
-    EXPECT_EQ(texel(63, 0), 255);
+    for (auto [i, j, v] :
+         {std::tuple{0, 0, 0}, {7, 7, 0}, {0, 8, 255}, {7, 8, 255}, {8, 7, 255}, {8, 8, 0}, {63, 63, 0}, {63, 0, 255}})
+        EXPECT_EQ(image[i][j][0], v) << i << ", " << j;
     for (int i = 0; i < checker_size; ++i)
         for (int j = 0; j < checker_size; ++j) {
             ASSERT_EQ(image[i][j][1], image[i][j][0]) << i << ", " << j;
@@ -67,16 +51,16 @@ TEST(CheckerImage, EightByEightSquaresStartingBlack)
 
 TEST_F(CheckerSphere, PatternFollowsEyeCoordinatesOnWhite)
 {
-    EXPECT_TRUE(probe_rgb(pixel_of(1.5), pixel_of(1.5), {255, 255, 255})) << "background";
+    EXPECT_TRUE(probe_view(square, 1.5, 1.5, {255, 255, 255})) << "background";
     expect_pattern_fixed_to_the_view();
 }
 
 TEST_F(CheckerSphere, PatternStaysPutWhileTheSphereTurns)
 {
     idle_steps(program, 20); // 40 degrees about z
-    callback_of(program, CallbackKind::mouse).button(GLUT_LEFT_BUTTON, GLUT_DOWN, 0, 0);
+    press(GLUT_LEFT_BUTTON);
     idle_steps(program, 17); // 34 degrees about x
-    callback_of(program, CallbackKind::mouse).button(GLUT_MIDDLE_BUTTON, GLUT_DOWN, 0, 0);
+    press(GLUT_MIDDLE_BUTTON);
     idle_steps(program, 11); // 22 degrees about y
     redraw();
     EXPECT_EQ(spin_state.theta[0], 34.0f);
@@ -89,20 +73,20 @@ TEST_F(CheckerSphere, TwoStopsTheTurningAndPressesStillChooseTheAxis)
 {
     idle_steps(program, 3);
     key('2');
-    callback_of(program, CallbackKind::mouse).button(GLUT_MIDDLE_BUTTON, GLUT_DOWN, 0, 0);
-    run_event_loop(0.3, note_spin_state);
-    EXPECT_EQ(state_at_loop_end.axis, 1);
-    EXPECT_EQ(state_at_loop_end.theta[1], 0.0f) << "no idle steps after '2'";
-    EXPECT_EQ(state_at_loop_end.theta[2], 6.0f);
+    press(GLUT_MIDDLE_BUTTON);
+    run_event_loop(0.3);
+    EXPECT_EQ(spin_state.axis, 1);
+    EXPECT_EQ(spin_state.theta[1], 0.0f) << "no idle steps after '2'";
+    EXPECT_EQ(spin_state.theta[2], 6.0f);
 }
 
 TEST_F(CheckerSphere, OneResumesOnTheNewlyChosenAxis)
 {
     idle_steps(program, 3);
     key('2');
-    callback_of(program, CallbackKind::mouse).button(GLUT_LEFT_BUTTON, GLUT_DOWN, 0, 0);
+    press(GLUT_LEFT_BUTTON);
     key('1');
-    run_event_loop(0.3, note_spin_state);
-    EXPECT_GT(state_at_loop_end.theta[0], 0.0f) << "'1' must register the spin step again";
-    EXPECT_EQ(state_at_loop_end.theta[2], 6.0f);
+    run_event_loop(0.3);
+    EXPECT_GT(spin_state.theta[0], 0.0f) << "'1' must register the spin step again";
+    EXPECT_EQ(spin_state.theta[2], 6.0f);
 }

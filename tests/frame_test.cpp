@@ -4,7 +4,6 @@
 
 #include <GL/glut.h>
 #include <GL/glx.h>
-#include <X11/Xutil.h>
 
 #include <cmath>
 #include <string>
@@ -12,6 +11,7 @@
 #include "ortho_reshape.h"
 #include "program_harness.h"
 #include "spin_control.h"
+#include "x_client.h"
 #include "x_server.h"
 
 namespace {
@@ -23,16 +23,7 @@ void clear_to_green()
     glFlush();
 }
 
-std::string shown_title()
-{
-    char* name = nullptr;
-    std::string title;
-    if (XFetchName(glXGetCurrentDisplay(), glXGetCurrentDrawable(), &name) && name) {
-        title = name;
-        XFree(name);
-    }
-    return title;
-}
+std::string shown_title() { return window_title(glXGetCurrentDisplay(), glXGetCurrentDrawable()); }
 
 const ProgramSetup invocation_titled{
     .name = "frame_probe",
@@ -98,23 +89,19 @@ TEST(SpinMouse, PressesChooseTheAxisAndEverythingElseIsIgnored)
 
 TEST(OrthoBounds, KeepsTheSquareVisibleAndUndistorted)
 {
-    const OrthoBounds square = ortho_bounds(500, 500, 2.0);
-    EXPECT_DOUBLE_EQ(square.left, -2.0);
-    EXPECT_DOUBLE_EQ(square.right, 2.0);
-    EXPECT_DOUBLE_EQ(square.bottom, -2.0);
-    EXPECT_DOUBLE_EQ(square.top, 2.0);
-
-    const OrthoBounds wide = ortho_bounds(800, 400, 2.0);
-    EXPECT_DOUBLE_EQ(wide.left, -4.0);
-    EXPECT_DOUBLE_EQ(wide.right, 4.0);
-    EXPECT_DOUBLE_EQ(wide.bottom, -2.0);
-    EXPECT_DOUBLE_EQ(wide.top, 2.0);
-
-    const OrthoBounds tall = ortho_bounds(300, 900, 1.5);
-    EXPECT_DOUBLE_EQ(tall.left, -1.5);
-    EXPECT_DOUBLE_EQ(tall.right, 1.5);
-    EXPECT_DOUBLE_EQ(tall.bottom, -4.5);
-    EXPECT_DOUBLE_EQ(tall.top, 4.5);
+    struct Case {
+        int w, h;
+        double extent;
+        OrthoBounds expected;
+    };
+    for (const Case& c : {Case{500, 500, 2.0, {-2, 2, -2, 2}}, Case{800, 400, 2.0, {-4, 4, -2, 2}},
+                          Case{300, 900, 1.5, {-1.5, 1.5, -4.5, 4.5}}}) {
+        const OrthoBounds b = ortho_bounds(c.w, c.h, c.extent);
+        EXPECT_DOUBLE_EQ(b.left, c.expected.left) << c.w << " x " << c.h;
+        EXPECT_DOUBLE_EQ(b.right, c.expected.right) << c.w << " x " << c.h;
+        EXPECT_DOUBLE_EQ(b.bottom, c.expected.bottom) << c.w << " x " << c.h;
+        EXPECT_DOUBLE_EQ(b.top, c.expected.top) << c.w << " x " << c.h;
+    }
 
     // Model units per pixel are the same across and up, for any shape.
     for (auto [w, h] : {std::pair{640, 480}, std::pair{1, 900}, std::pair{2000, 1}}) {

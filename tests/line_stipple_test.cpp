@@ -20,14 +20,7 @@ std::string first_edge(int length)
     return run;
 }
 
-class LineStipple : public testing::Test {
-protected:
-    void SetUp() override
-    {
-        start_program(program);
-        redraw();
-    }
-};
+using LineStipple = ProgramTest;
 
 } // namespace
 

@@ -8,13 +8,11 @@
 
 namespace {
 
-// 500 x 500 window, model -1.5..1.5 both ways.
-int pixel_of(double model) { return static_cast<int>((model + 1.5) / 3 * 500); }
+const View square{1.5, 1.5}; // 500 x 500 window, extent 1.5
 
 // Where the unit sphere faces halfway between the light (1, 1, 1) and the
 // viewer (0, 0, 1): the centre of the specular highlight.
 const double halfway = 1 / std::sqrt(1 + 1 + (1 + std::sqrt(3.0)) * (1 + std::sqrt(3.0)));
-const int highlight_x = pixel_of(halfway), highlight_y = pixel_of(halfway);
 
 // The reddest pixel near the highlight, measured as red above green.
 int highlight_red_excess()
@@ -22,7 +20,7 @@ int highlight_red_excess()
     int best = -255;
     for (int dx = -12; dx <= 12; dx += 2)
         for (int dy = -12; dy <= 12; dy += 2) {
-            const Rgb c = read_rgb(highlight_x + dx, highlight_y + dy);
+            const Rgb c = read_rgb(view_x(square, halfway) + dx, view_y(square, halfway) + dy);
             best = std::max(best, c.r - c.g);
         }
     return best;
@@ -31,19 +29,7 @@ int highlight_red_excess()
 // Diffuse factor of the face at the window's centre, normal (0, 0, 1).
 const double centre_diffuse = 1 / std::sqrt(3.0);
 
-class MaterialSphere : public testing::Test {
-protected:
-    void SetUp() override
-    {
-        start_program(program);
-        redraw();
-    }
-    void key(unsigned char k)
-    {
-        callback_of(program, CallbackKind::keyboard).key(k, 0, 0);
-        pump_events();
-    }
-};
+using MaterialSphere = ProgramTest;
 
 } // namespace
 
@@ -52,7 +38,7 @@ TEST_F(MaterialSphere, StartsGreyWithoutAHighlight)
     EXPECT_FALSE(glutGet(GLUT_WINDOW_DOUBLEBUFFER));
     const double grey = 0.7 * (0.2 + centre_diffuse);
     EXPECT_TRUE(probe_rgb(250, 250, rgb_from_unit(grey, grey, grey)));
-    EXPECT_TRUE(probe_rgb(pixel_of(1.3), pixel_of(0), {0, 0, 0})) << "background";
+    EXPECT_TRUE(probe_view(square, 1.3, 0, {0, 0, 0})) << "background";
     EXPECT_LT(highlight_red_excess(), 6) << "no coloured highlight at start";
 }
 
@@ -63,8 +49,8 @@ TEST_F(MaterialSphere, FixedMaterialShowsRedAmbientGreenDiffuseAndARedHighlight)
     // the 0.2 global ambient, green the diffuse light.
     EXPECT_TRUE(probe_rgb(250, 250, rgb_from_unit(0.2, centre_diffuse, 0)));
     // On the side away from the light only the red ambient remains.
-    EXPECT_TRUE(probe_rgb(pixel_of(-0.6), pixel_of(-0.6), rgb_from_unit(0.2, 0, 0), 12));
-    const Rgb peak = read_rgb(highlight_x, highlight_y);
+    EXPECT_TRUE(probe_view(square, -0.6, -0.6, rgb_from_unit(0.2, 0, 0), 12));
+    const Rgb peak = read_view(square, halfway, halfway);
     EXPECT_GT(peak.r, 200) << "highlight " << peak;
     EXPECT_EQ(peak.b, 0) << "highlight " << peak;
 }
@@ -91,9 +77,7 @@ TEST_F(MaterialSphere, WideWindowKeepsTheSphereRound)
 {
     resize(800, 400); // model x -3..3, y -1.5..1.5
     redraw();
-    auto at = [](double x, double y) {
-        return read_rgb(static_cast<int>((x + 3) / 6 * 800), static_cast<int>((y + 1.5) / 3 * 400));
-    };
+    auto at = [](double x, double y) { return read_view({3, 1.5}, x, y); };
     EXPECT_TRUE(within(at(-1.1, 0), {0, 0, 0}, 0)) << "left of the rim";
     EXPECT_TRUE(within(at(0, 1.1), {0, 0, 0}, 0)) << "above the rim";
     EXPECT_GT(at(-0.9, 0).g, 10) << "inside the rim";

@@ -68,13 +68,13 @@ void check_mesh(const TriMesh& mesh, const char* name)
     }
 }
 
-// Where a point of the face-on scene lands in the 640 x 480 window: eye at
-// z = 60, 60-degree vertical field of view.
-int screen_x(double x, double z)
+// Probes where a point of the front faces (z = 6) lands in the face-on scene:
+// 640 x 480 window, eye at z = 60, 60-degree vertical field of view.
+testing::AssertionResult probe_front(double x, double y, Rgb expected)
 {
-    return static_cast<int>((x / ((60 - z) * std::tan(M_PI / 6) * 640 / 480) + 1) * 320);
+    const double half_height = (60 - 6) * std::tan(M_PI / 6);
+    return probe_view({half_height * 640 / 480, half_height}, x, y, expected);
 }
-int screen_y(double y, double z) { return static_cast<int>((y / ((60 - z) * std::tan(M_PI / 6)) + 1) * 240); }
 
 // Colour tracking with the default global ambient 0.2 and a white light at 45
 // degrees to a face-on front face.
@@ -84,10 +84,7 @@ const Rgb emblem_front = lit(165, 163, 160);
 const Rgb block_front = lit(0, 90, 107);
 const Rgb white{255, 255, 255};
 
-void press(int x, int y) { callback_of(program, CallbackKind::mouse).button(GLUT_LEFT_BUTTON, GLUT_DOWN, x, y); }
-void release(int x, int y) { callback_of(program, CallbackKind::mouse).button(GLUT_LEFT_BUTTON, GLUT_UP, x, y); }
 void move_to(int x, int y) { callback_of(program, CallbackKind::motion).pair(x, y); }
-void key(unsigned char k) { callback_of(program, CallbackKind::keyboard).key(k, 0, 0); }
 
 int count_near(const Image& image, Rgb colour)
 {
@@ -97,13 +94,7 @@ int count_near(const Image& image, Rgb colour)
     return n;
 }
 
-class MeshScene : public testing::Test {
-protected:
-    void SetUp() override { start_program(program); }
-};
-
-float angle_at_loop_end = -1;
-void note_block_angle() { angle_at_loop_end = block_angle; }
+using MeshScene = ProgramTest;
 
 } // namespace
 
@@ -129,7 +120,6 @@ TEST_F(MeshScene, OpensAtTheTurnedStartView)
     EXPECT_EQ(view_angle_x, 25.0f);
     EXPECT_EQ(view_angle_y, -30.0f);
     EXPECT_EQ(block_angle, 0.0f);
-    redraw();
     const Image start = read_image();
     // Turned, the front faces lean away from the light and the top faces
     // towards it: neither shows the face-on shade.
@@ -140,36 +130,35 @@ TEST_F(MeshScene, OpensAtTheTurnedStartView)
 
 TEST_F(MeshScene, FaceOnViewShowsTheLitEmblemTheHoleAndTheBlock)
 {
-    press(300, 200);
+    press(GLUT_LEFT_BUTTON, 300, 200);
     move_to(300, 200); // a drag that ends where it started: both view angles 0
     redraw();
-    EXPECT_TRUE(probe_rgb(screen_x(-11, 6), screen_y(0, 6), emblem_front)) << "left bar";
-    EXPECT_TRUE(probe_rgb(screen_x(0, 6), screen_y(0, 6), emblem_front)) << "diagonal band";
-    EXPECT_TRUE(probe_rgb(screen_x(5.5, 6), screen_y(-4, 6), emblem_front)) << "frame's left wall";
-    EXPECT_TRUE(probe_rgb(screen_x(11, 6), screen_y(-16.5, 6), emblem_front)) << "frame's bottom wall";
-    EXPECT_TRUE(probe_rgb(screen_x(11, 6), screen_y(-4, 6), white)) << "the hole";
-    EXPECT_TRUE(probe_rgb(screen_x(0, 6), screen_y(-15, 6), white)) << "the notch under the band";
-    EXPECT_TRUE(probe_rgb(screen_x(0, 6), screen_y(15, 6), white)) << "above the band";
-    EXPECT_TRUE(probe_rgb(screen_x(11, 6), screen_y(14, 6), block_front)) << "the block above the frame";
+    EXPECT_TRUE(probe_front(-11, 0, emblem_front)) << "left bar";
+    EXPECT_TRUE(probe_front(0, 0, emblem_front)) << "diagonal band";
+    EXPECT_TRUE(probe_front(5.5, -4, emblem_front)) << "frame's left wall";
+    EXPECT_TRUE(probe_front(11, -16.5, emblem_front)) << "frame's bottom wall";
+    EXPECT_TRUE(probe_front(11, -4, white)) << "the hole";
+    EXPECT_TRUE(probe_front(0, -15, white)) << "the notch under the band";
+    EXPECT_TRUE(probe_front(0, 15, white)) << "above the band";
+    EXPECT_TRUE(probe_front(11, 14, block_front)) << "the block above the frame";
     // Seen from below, the block's underside faces away from the light: only
     // the global ambient 0.2 lights it.
-    EXPECT_TRUE(probe_rgb(screen_x(11, 6), screen_y(10, 6), rgb_from_unit(0, 0.2 * 90 / 255, 0.2 * 107 / 255)))
-        << "the block's underside";
+    EXPECT_TRUE(probe_front(11, 10, rgb_from_unit(0, 0.2 * 90 / 255, 0.2 * 107 / 255))) << "the block's underside";
 }
 
 TEST_F(MeshScene, DragSetsTheViewToTheOffsetFromThePressPoint)
 {
-    press(100, 100);
+    press(GLUT_LEFT_BUTTON, 100, 100);
     move_to(110, 130);
     EXPECT_EQ(view_angle_y, 10.0f);
     EXPECT_EQ(view_angle_x, 30.0f);
     move_to(95, 90);
     EXPECT_EQ(view_angle_y, -5.0f) << "angles are set, not added";
     EXPECT_EQ(view_angle_x, -10.0f);
-    release(95, 90);
+    release(GLUT_LEFT_BUTTON, 95, 90);
     EXPECT_EQ(view_angle_y, -5.0f) << "a release leaves the scene where it is";
 
-    press(400, 300); // a new drag starts again from zero offset
+    press(GLUT_LEFT_BUTTON, 400, 300); // a new drag starts again from zero offset
     move_to(402, 301);
     EXPECT_EQ(view_angle_y, 2.0f);
     EXPECT_EQ(view_angle_x, 1.0f);
@@ -191,24 +180,23 @@ TEST_F(MeshScene, SpaceStopsTheBlockSquareToTheEmblem)
     key(' ');
     EXPECT_EQ(paused, 1);
     EXPECT_EQ(block_angle, 0.0f);
-    run_event_loop(0.3, note_block_angle);
-    EXPECT_EQ(angle_at_loop_end, 0.0f) << "the idle callback must be removed";
+    run_event_loop(0.3);
+    EXPECT_EQ(block_angle, 0.0f) << "the idle callback must be removed";
 }
 
 TEST_F(MeshScene, SecondSpaceRestartsTheBlockFromZero)
 {
     key(' ');
-    idle_steps(program, 0);
     key(' ');
     EXPECT_EQ(paused, 0);
     EXPECT_EQ(block_angle, 0.0f);
-    run_event_loop(0.3, note_block_angle);
-    EXPECT_GT(angle_at_loop_end, 0.0f) << "the idle callback must be registered again";
+    run_event_loop(0.3);
+    EXPECT_GT(block_angle, 0.0f) << "the idle callback must be registered again";
 }
 
 TEST_F(MeshScene, OtherKeysOnlyRepaint)
 {
-    press(0, 0);
+    press(GLUT_LEFT_BUTTON, 0, 0);
     move_to(0, 0);
     redraw();
     const Image before = read_image();

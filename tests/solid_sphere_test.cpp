@@ -8,14 +8,7 @@
 
 namespace {
 
-class SolidSphere : public testing::Test {
-protected:
-    void SetUp() override
-    {
-        start_program(program);
-        redraw();
-    }
-};
+using SolidSphere = ProgramTest;
 
 int red_pixels()
 {
@@ -45,12 +38,9 @@ TEST_F(SolidSphere, FlatRedDecagonOfCircumradiusThreeQuarters)
     // Inside its inradius (0.713) it is red in every direction, beyond 0.76 black.
     for (int i = 0; i < 36; ++i) {
         const double a = i * M_PI / 18;
-        const int x_in = static_cast<int>((0.69 * std::cos(a) + 1) / 2 * w);
-        const int y_in = static_cast<int>((0.69 * std::sin(a) + 1) / 2 * h);
-        const int x_out = static_cast<int>((0.77 * std::cos(a) + 1) / 2 * w);
-        const int y_out = static_cast<int>((0.77 * std::sin(a) + 1) / 2 * h);
-        EXPECT_TRUE(probe_rgb(x_in, y_in, {255, 0, 0}, 0)) << "direction " << i * 10 << " degrees";
-        EXPECT_TRUE(probe_rgb(x_out, y_out, {0, 0, 0}, 0)) << "direction " << i * 10 << " degrees";
+        const double c = std::cos(a), s = std::sin(a);
+        EXPECT_TRUE(probe_view({}, 0.69 * c, 0.69 * s, {255, 0, 0}, 0)) << "direction " << i * 10 << " degrees";
+        EXPECT_TRUE(probe_view({}, 0.77 * c, 0.77 * s, {0, 0, 0}, 0)) << "direction " << i * 10 << " degrees";
     }
 }
 

@@ -13,26 +13,19 @@ namespace {
 const Rgb red{255, 0, 0};
 const Rgb black{0, 0, 0};
 
-// Pixel of a normalised device coordinate across size pixels.
-int pixel_of(double ndc, int size) { return static_cast<int>((ndc + 1) / 2 * size); }
+const View device{1, 1};
 
-void expect_upright_square(int w, int h)
+// Corners at +-0.5 in device coordinates, whatever the window's shape.
+void expect_upright_square()
 {
     for (double x : {-0.45, 0.0, 0.45})
         for (double y : {-0.45, 0.0, 0.45})
-            EXPECT_TRUE(probe_rgb(pixel_of(x, w), pixel_of(y, h), red)) << "inside at " << x << ", " << y;
+            EXPECT_TRUE(probe_view(device, x, y, red)) << "inside at " << x << ", " << y;
     for (auto [x, y] : {std::pair{-0.55, 0.0}, std::pair{0.55, 0.0}, std::pair{0.0, 0.55}, std::pair{0.0, -0.55}})
-        EXPECT_TRUE(probe_rgb(pixel_of(x, w), pixel_of(y, h), black)) << "outside at " << x << ", " << y;
+        EXPECT_TRUE(probe_view(device, x, y, black)) << "outside at " << x << ", " << y;
 }
 
-class Square : public testing::Test {
-protected:
-    void SetUp() override
-    {
-        start_program(program);
-        redraw();
-    }
-};
+using Square = ProgramTest;
 
 } // namespace
 
@@ -45,11 +38,11 @@ TEST_F(Square, BufferingMatchesTheProgram)
 
 TEST_F(Square, UprightBeforeAnyIdleCallAndAgainAfterNinety)
 {
-    expect_upright_square(500, 500);
+    expect_upright_square();
     idle_steps(program, 90);
     redraw();
     EXPECT_EQ(square_angle, 90.0);
-    expect_upright_square(500, 500);
+    expect_upright_square();
 }
 
 TEST_F(Square, TurnsAnticlockwiseThroughADiamond)
@@ -57,13 +50,13 @@ TEST_F(Square, TurnsAnticlockwiseThroughADiamond)
     idle_steps(program, 45);
     redraw();
     // At 45 degrees the corners point up, down and sideways, 0.707 out.
-    EXPECT_TRUE(probe_rgb(pixel_of(0, 500), pixel_of(0.66, 500), red)) << "top corner";
-    EXPECT_TRUE(probe_rgb(pixel_of(0.66, 500), pixel_of(0, 500), red)) << "right corner";
-    EXPECT_TRUE(probe_rgb(pixel_of(0.45, 500), pixel_of(0.45, 500), black)) << "where the upright corner was";
+    EXPECT_TRUE(probe_view(device, 0, 0.66, red)) << "top corner";
+    EXPECT_TRUE(probe_view(device, 0.66, 0, red)) << "right corner";
+    EXPECT_TRUE(probe_view(device, 0.45, 0.45, black)) << "where the upright corner was";
     idle_steps(program, 15); // 60 degrees: the first corner (-0.5, -0.5) has moved to below the centre
     redraw();
-    EXPECT_TRUE(probe_rgb(pixel_of(0.15, 500), pixel_of(-0.66, 500), red)) << "corner turned anticlockwise";
-    EXPECT_TRUE(probe_rgb(pixel_of(-0.15, 500), pixel_of(-0.66, 500), black));
+    EXPECT_TRUE(probe_view(device, 0.15, -0.66, red)) << "corner turned anticlockwise";
+    EXPECT_TRUE(probe_view(device, -0.15, -0.66, black));
 }
 
 TEST_F(Square, AnglePassesThreeSixtyWithoutWrapping)
@@ -72,14 +65,14 @@ TEST_F(Square, AnglePassesThreeSixtyWithoutWrapping)
     EXPECT_EQ(square_angle, 400.0);
     idle_steps(program, 50);
     redraw();
-    expect_upright_square(500, 500); // 450 degrees looks like 90
+    expect_upright_square(); // 450 degrees looks like 90
 }
 
 TEST_F(Square, WideWindowStretchesTheSquare)
 {
     resize(800, 400);
     redraw();
-    expect_upright_square(800, 400);
+    expect_upright_square();
     // 0.5 in device coordinates is 200 pixels across but 100 up.
     EXPECT_TRUE(probe_rgb(400 + 190, 200, red));
     EXPECT_TRUE(probe_rgb(400, 200 + 110, black));

@@ -10,7 +10,7 @@
 
 namespace {
 
-int pixel_of(double model) { return static_cast<int>((model + 2) / 4 * 500); }
+const View square{2, 2}; // 500 x 500 window, extent 2
 
 // Probes the front surface on a grid of screen points inside the disc, for a
 // sphere turned by angle_z degrees about z: the surface point seen at (x, y)
@@ -30,27 +30,20 @@ void expect_pattern_on_the_surface(double angle_z)
             const double s = z - ox, t = 1 - oy;
             if (checker_edge_distance(s) < 0.03 || checker_edge_distance(t) < 0.03)
                 continue;
-            EXPECT_TRUE(probe_rgb(pixel_of(x), pixel_of(y), checker_colour(s, t), 2))
+            EXPECT_TRUE(probe_view(square, x, y, checker_colour(s, t), 2))
                 << "surface seen at " << x << ", " << y << ": s " << s << ", t " << t;
             ++probed;
         }
     EXPECT_GT(probed, 40);
 }
 
-class TexgenSphere : public testing::Test {
-protected:
-    void SetUp() override
-    {
-        start_program(program);
-        redraw();
-    }
-};
+using TexgenSphere = ProgramTest;
 
 } // namespace
 
 TEST_F(TexgenSphere, PatternFollowsObjectCoordinatesAtTheStartPose)
 {
-    EXPECT_TRUE(probe_rgb(pixel_of(-1.5), pixel_of(1.5), {255, 255, 255})) << "background";
+    EXPECT_TRUE(probe_view(square, -1.5, 1.5, {255, 255, 255})) << "background";
     expect_pattern_on_the_surface(0);
 }
 

@@ -54,16 +54,25 @@ Matrix modelview()
     return result;
 }
 
+constexpr double matrix_tolerance = 2e-4;
+
+bool matrices_near(const Matrix& a, const Matrix& b)
+{
+    for (int i = 0; i < 16; ++i)
+        if (std::abs(a[i] - b[i]) > matrix_tolerance)
+            return false;
+    return true;
+}
+
 void expect_matrix_near(const Matrix& observed, const Matrix& expected)
 {
     for (int i = 0; i < 16; ++i)
-        EXPECT_NEAR(observed[i], expected[i], 2e-4) << "entry " << i;
+        EXPECT_NEAR(observed[i], expected[i], matrix_tolerance) << "entry " << i;
 }
 
-class WireSphereSpin : public testing::Test {
+class WireSphereSpin : public ProgramTest {
 protected:
-    void SetUp() override { start_program(program); }
-    void step_and_draw()
+    static void step_and_draw()
     {
         idle_steps(program, 1);
         callback_of(program, CallbackKind::display).plain();
@@ -101,7 +110,7 @@ TEST_F(WireSphereSpin, OldAxisKeepsTurningByItsLastAngleAfterAnAxisChange)
 {
     for (int k = 0; k < 5; ++k)
         step_and_draw(); // z reaches 10
-    callback_of(program, CallbackKind::mouse).button(GLUT_LEFT_BUTTON, GLUT_DOWN, 0, 0);
+    press(GLUT_LEFT_BUTTON);
     Matrix expected = modelview();
     for (int k = 1; k <= 4; ++k) {
         step_and_draw();
@@ -122,10 +131,7 @@ TEST_F(WireSphereSpin, ResizeKeepsTheAccumulatedOrientation)
     Matrix candidate = before;
     bool matched = false;
     for (int passes = 0; passes < 8 && !matched; ++passes) {
-        bool equal = true;
-        for (int i = 0; i < 16; ++i)
-            equal = equal && std::abs(after[i] - candidate[i]) < 2e-4;
-        matched = equal;
+        matched = matrices_near(after, candidate);
         candidate = multiply(candidate, pass(spin_state.theta));
     }
     EXPECT_TRUE(matched) << "the orientation after the resize is not the one before, turned on by whole passes";
@@ -135,15 +141,13 @@ TEST_F(WireSphereSpin, UnrotatedSphereShowsRedSpokesOnBlack)
 {
     redraw();
     expect_matrix_near(modelview(), identity());
-    const int w = window_width(), h = window_height();
-    EXPECT_TRUE(probe_rgb(w / 2 + 200, h / 2, {0, 0, 0})) << "outside the sphere";
+    const View square{2, 2};
+    EXPECT_TRUE(probe_view(square, 1.6, 0, {0, 0, 0})) << "outside the sphere";
     // Ten spokes meet at the pole in the centre: a circle of radius 0.3 around
     // it crosses red lines.
     int red_hits = 0;
     for (int i = 0; i < 720; ++i) {
-        const double a = i * M_PI / 360;
-        const Rgb c =
-            read_rgb(w / 2 + static_cast<int>(37.5 * std::cos(a)), h / 2 + static_cast<int>(37.5 * std::sin(a)));
+        const Rgb c = read_view(square, 0.3 * std::cos(i * M_PI / 360), 0.3 * std::sin(i * M_PI / 360));
         red_hits += c.r > 100 && c.g < 40 && c.b < 40;
     }
     EXPECT_GE(red_hits, 10);

@@ -6,56 +6,46 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "program_harness.h"
 
 namespace {
 
-// One-pixel lines drawn at a slant touch only at their pixels' corners, so a
-// path crossing one could slip between two of them: a point counts as lit when
-// any pixel of the 3 x 3 block around it is.
-bool lit(const Image& image, int x, int y)
+// Whether the point at radius r and angle a (device coordinates, about the
+// window's centre) is lit. One-pixel lines drawn at a slant touch only at
+// their pixels' corners, so a path crossing one could slip between two of
+// them: a point counts as lit when any pixel of the 3 x 3 block around it is.
+bool lit_at(const Image& image, double r, double a)
 {
+    const int x = static_cast<int>((r * std::cos(a) + 1) / 2 * image.width);
+    const int y = image.height - 1 - static_cast<int>((r * std::sin(a) + 1) / 2 * image.height);
     for (int dy = -1; dy <= 1; ++dy)
         for (int dx = -1; dx <= 1; ++dx)
-            if (image.at(x + dx, image.height - 1 - (y + dy)).r > 100)
+            if (image.at(x + dx, y + dy).r > 100)
                 return true;
     return false;
 }
 
-// Separate lit runs met going once round a circle of the given radius (in
-// device coordinates) about the window's centre.
-int runs_around(const Image& image, double radius)
+// Lit or not at n points evenly round the circle of radius r.
+std::vector<bool> around(const Image& image, double r, int n)
 {
-    const int w = image.width, h = image.height;
-    const int steps = 2000;
+    std::vector<bool> lit(static_cast<size_t>(n));
+    for (int i = 0; i < n; ++i)
+        lit[static_cast<size_t>(i)] = lit_at(image, r, 2 * M_PI * (i + 0.5) / n);
+    return lit;
+}
+
+// Separate lit runs along a path; on a closed path a run may wrap round.
+int count_runs(const std::vector<bool>& lit, bool closed)
+{
     int runs = 0;
-    bool previous = false, first = false;
-    for (int i = 0; i < steps; ++i) {
-        const double a = 2 * M_PI * (i + 0.5) / steps;
-        const bool now = lit(image, static_cast<int>((radius * std::cos(a) + 1) / 2 * w),
-                             static_cast<int>((radius * std::sin(a) + 1) / 2 * h));
-        if (i == 0)
-            first = now;
-        else if (now && !previous)
-            ++runs;
-        previous = now;
-    }
-    if (first && !previous)
-        ++runs; // a run that starts at angle 0
-    if (first && previous && runs == 0)
-        runs = 1;
+    for (size_t i = 0; i < lit.size(); ++i)
+        runs += lit[i] && !(i > 0 ? lit[i - 1] : closed && lit.back());
     return runs;
 }
 
-class WireSphere : public testing::Test {
-protected:
-    void SetUp() override
-    {
-        start_program(program);
-        redraw();
-    }
-};
+using WireSphere = ProgramTest;
 
 } // namespace
 
@@ -66,30 +56,22 @@ TEST_F(WireSphere, TenSpokesCrossedByConcentricRings)
     const Image image = read_image();
     // Between rings, a circle about the pole crosses the 10 spokes once each.
     for (double radius : {0.15, 0.33, 0.52})
-        EXPECT_EQ(runs_around(image, radius), 10) << "radius " << radius;
+        EXPECT_EQ(count_runs(around(image, radius, 2000), true), 10) << "radius " << radius;
     // Going out between two spokes, the rings are crossed at 0.75 sin(18 k
-    // degrees): 0.23, 0.44, 0.61, 0.71 and the rim at 0.75.
-    auto lit_at = [&](int i) {
-        const double a = 2 * M_PI * (i % 3600) / 3600;
-        return lit(image, static_cast<int>((0.33 * std::cos(a) + 1) / 2 * w),
-                   static_cast<int>((0.33 * std::sin(a) + 1) / 2 * h));
-    };
-    int gap_start = 1;
-    while (gap_start < 3600 && !(lit_at(gap_start - 1) && !lit_at(gap_start)))
+    // degrees): 0.23, 0.44, 0.61, 0.71 and the rim at 0.75. The ray runs
+    // through the middle of the first gap after a spoke.
+    const std::vector<bool> circle = around(image, 0.33, 3600);
+    size_t gap_start = 1;
+    while (gap_start < circle.size() && !(circle[gap_start - 1] && !circle[gap_start]))
         ++gap_start;
-    int gap_end = gap_start;
-    while (gap_end < gap_start + 3600 && !lit_at(gap_end))
+    size_t gap_end = gap_start;
+    while (gap_end < gap_start + circle.size() && !circle[gap_end % circle.size()])
         ++gap_end;
-    const double between = 2 * M_PI * (gap_start + gap_end) / 2 / 3600;
-    int rings = 0;
-    bool previous = false;
-    for (int i = 0; i < 400; ++i) {
-        const double r = 0.12 + 0.7 * i / 400;
-        const bool now = lit(image, static_cast<int>((r * std::cos(between) + 1) / 2 * w),
-                             static_cast<int>((r * std::sin(between) + 1) / 2 * h));
-        rings += now && !previous;
-        previous = now;
-    }
+    const double between = 2 * M_PI * ((gap_start + gap_end) / 2.0 + 0.5) / 3600;
+    std::vector<bool> ray;
+    for (int i = 0; i < 400; ++i)
+        ray.push_back(lit_at(image, 0.12 + 0.7 * i / 400, between));
+    const int rings = count_runs(ray, false);
     EXPECT_GE(rings, 4);
     EXPECT_LE(rings, 5) << rings;
 }

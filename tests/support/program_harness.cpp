@@ -90,12 +90,8 @@ void idle_steps(const ProgramSetup& setup, int n)
 }
 
 namespace {
-void (*loop_end_action)() = nullptr;
-
 void leave_event_loop(int)
 {
-    if (loop_end_action)
-        loop_end_action();
 #if defined(__SANITIZE_ADDRESS__)
     // Leaving the loop tears down the toolkit and unloads the GL driver;
     // look for leaks now, while the driver's own pointers are still there.
@@ -105,9 +101,8 @@ void leave_event_loop(int)
 }
 } // namespace
 
-void run_event_loop(double seconds, void (*at_end)())
+void run_event_loop(double seconds)
 {
-    loop_end_action = at_end;
     glutSetOption(GLUT_ACTION_ON_WINDOW_CLOSE, GLUT_ACTION_GLUTMAINLOOP_RETURNS);
     glutTimerFunc(static_cast<unsigned>(seconds * 1000), leave_event_loop, 0);
     glutMainLoop();
@@ -147,4 +142,21 @@ testing::AssertionResult probe_rgb(int x, int y, Rgb expected, int tolerance)
         return testing::AssertionSuccess();
     return testing::AssertionFailure() << "at (" << x << ", " << y << ") expected " << expected << " observed "
                                        << observed << " (tolerance " << tolerance << ")";
+}
+
+int view_x(const View& view, double x)
+{
+    return static_cast<int>((x + view.half_width) / (2 * view.half_width) * window_width());
+}
+
+int view_y(const View& view, double y)
+{
+    return static_cast<int>((y + view.half_height) / (2 * view.half_height) * window_height());
+}
+
+Rgb read_view(const View& view, double x, double y) { return read_rgb(view_x(view, x), view_y(view, y)); }
+
+testing::AssertionResult probe_view(const View& view, double x, double y, Rgb expected, int tolerance)
+{
+    return probe_rgb(view_x(view, x), view_y(view, y), expected, tolerance);
 }

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <GL/glut.h>
+
 #include "demo_frame.h"
 #include "rgb.h"
 
@@ -26,10 +28,10 @@ const Callback& callback_of(const ProgramSetup& setup, CallbackKind kind);
 // Calls the program's idle callback n times, as the event loop would.
 void idle_steps(const ProgramSetup& setup, int n);
 
-// Runs the toolkit's own event loop, idle calls included, for the given time,
-// then calls at_end inside the loop (with the window still there) and leaves.
-// The loop tears the toolkit down as it returns, so a test can run it once.
-void run_event_loop(double seconds, void (*at_end)() = nullptr);
+// Runs the toolkit's own event loop, idle calls included, for the given time.
+// The loop tears the toolkit down as it returns, so a test can run it once,
+// and then reads only the program's state.
+void run_event_loop(double seconds);
 
 int window_width();
 int window_height();
@@ -44,3 +46,42 @@ Image read_image();
 // Passes when every channel is within tolerance; the message gives the
 // position, the expected and the observed colour.
 testing::AssertionResult probe_rgb(int x, int y, Rgb expected, int tolerance = 8);
+
+// What the window shows: -half_width..half_width across it and
+// -half_height..half_height up it, as an orthographic view or device
+// coordinates (1, 1) give.
+struct View {
+    double half_width = 1, half_height = 1;
+};
+
+// The pixel where a view coordinate lands in the window as it is now.
+int view_x(const View& view, double x);
+int view_y(const View& view, double y);
+
+Rgb read_view(const View& view, double x, double y);
+testing::AssertionResult probe_view(const View& view, double x, double y, Rgb expected, int tolerance = 8);
+
+// Each test executable links one program's row as `program`. This fixture
+// starts it and draws once; the helpers call its input callbacks.
+class ProgramTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        start_program(program);
+        redraw();
+    }
+    // A key, and the repaint it may ask for.
+    static void key(unsigned char k)
+    {
+        callback_of(program, CallbackKind::keyboard).key(k, 0, 0);
+        pump_events();
+    }
+    static void press(int button, int x = 0, int y = 0)
+    {
+        callback_of(program, CallbackKind::mouse).button(button, GLUT_DOWN, x, y);
+    }
+    static void release(int button, int x = 0, int y = 0)
+    {
+        callback_of(program, CallbackKind::mouse).button(button, GLUT_UP, x, y);
+    }
+};

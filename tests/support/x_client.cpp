@@ -25,18 +25,8 @@ int decode_status(int status)
     return 128 + WTERMSIG(status);
 }
 
-std::string window_title(Display* display, Window window)
-{
-    char* name = nullptr;
-    std::string title;
-    if (XFetchName(display, window, &name) && name != nullptr) {
-        title = name;
-        XFree(name);
-    }
-    return title;
-}
-
-Window search_tree(Display* display, Window parent, const std::string& title)
+// The first window below parent, depth first, that match accepts, or 0.
+template <typename Match> Window search_tree(Display* display, Window parent, Match match)
 {
     Window root_return, parent_return;
     Window* children = nullptr;
@@ -45,10 +35,10 @@ Window search_tree(Display* display, Window parent, const std::string& title)
         return 0;
     Window found = 0;
     for (unsigned i = 0; i < count && found == 0; ++i) {
-        if (window_title(display, children[i]) == title)
+        if (match(children[i]))
             found = children[i];
         else
-            found = search_tree(display, children[i], title);
+            found = search_tree(display, children[i], match);
     }
     if (children)
         XFree(children);
@@ -128,6 +118,17 @@ std::string read_stderr(ProgramProcess& process)
     return text;
 }
 
+std::string window_title(Display* display, Window window)
+{
+    char* name = nullptr;
+    std::string title;
+    if (XFetchName(display, window, &name) && name != nullptr) {
+        title = name;
+        XFree(name);
+    }
+    return title;
+}
+
 Display* open_display()
 {
     XSetErrorHandler(ignore_x_errors);
@@ -141,7 +142,8 @@ Window find_window(Display* display, const std::string& title, double seconds)
 {
     Window found = 0;
     poll_until(seconds, [&] {
-        found = search_tree(display, DefaultRootWindow(display), title);
+        found = search_tree(display, DefaultRootWindow(display),
+                            [&](Window w) { return window_title(display, w) == title; });
         return found != 0;
     });
     return found;
@@ -151,16 +153,8 @@ Window find_any_window(Display* display, double seconds)
 {
     Window found = 0;
     poll_until(seconds, [&] {
-        Window root_return, parent_return;
-        Window* children = nullptr;
-        unsigned count = 0;
-        if (XQueryTree(display, DefaultRootWindow(display), &root_return, &parent_return, &children, &count)) {
-            for (unsigned i = 0; i < count && found == 0; ++i)
-                if (!window_title(display, children[i]).empty())
-                    found = children[i];
-            if (children)
-                XFree(children);
-        }
+        found = search_tree(display, DefaultRootWindow(display),
+                            [&](Window w) { return !window_title(display, w).empty(); });
         return found != 0;
     });
     return found;

@@ -38,6 +38,9 @@ struct WindowGeometry {
 
 Display* open_display();
 
+// The window's title (its WM_NAME), or empty.
+std::string window_title(Display* display, Window window);
+
 // The top-level window titled exactly title, or 0 if none appears in time.
 Window find_window(Display* display, const std::string& title, double seconds);
 
