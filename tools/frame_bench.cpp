@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <sstream>
 #include <string>
 #include <unistd.h>
 #include <vector>
@@ -18,8 +19,15 @@
 
 namespace {
 
-const char* const animated_programs[] = {"color_cube",  "texgen_sphere", "checker_sphere", "wire_sphere_spin",
-                                         "mesh_emblem", "square_single", "square_double"};
+// The build names the programs, separated by spaces, and builds their runners.
+std::vector<std::string> animated_programs()
+{
+    std::istringstream list(ANIMATED_PROGRAMS);
+    std::vector<std::string> names;
+    for (std::string name; list >> name;)
+        names.push_back(name);
+    return names;
+}
 
 struct Sample {
     double cpu_us_per_frame = 0;
@@ -34,7 +42,7 @@ long long monotonic_ns()
     return static_cast<long long>(t.tv_sec) * 1000000000LL + t.tv_nsec;
 }
 
-std::string runner_path(const char* program)
+std::string runner_path(const std::string& program)
 {
     char self[4096] = {};
     const ssize_t n = readlink("/proc/self/exe", self, sizeof self - 1);
@@ -43,7 +51,7 @@ std::string runner_path(const char* program)
     return dir + "/" + program + "_bench";
 }
 
-bool measure(const char* program, bool bare, double seconds, Sample& sample)
+bool measure(const std::string& program, bool bare, double seconds, Sample& sample)
 {
     std::string command = "'";
     command += runner_path(program);
@@ -91,7 +99,7 @@ int main(int argc, char** argv)
     std::printf("| Program | CPU us/frame | bare | ratio | frames/s | bare | ratio | first frame ms | bare |\n");
     std::printf("|---|---:|---:|---:|---:|---:|---:|---:|---:|\n");
     int failures = 0;
-    for (const char* program : animated_programs) {
+    for (const std::string& program : animated_programs()) {
         std::vector<double> cpu, bare_cpu, fps, bare_fps, first, bare_first;
         for (int round = 0; round < rounds; ++round) {
             // Alternate which of the pair runs first, so drift hits both alike.
@@ -115,10 +123,10 @@ int main(int argc, char** argv)
             bare_first.push_back(bare.first_frame_ms);
         }
         if (cpu.empty()) {
-            std::printf("| `%s` | failed | | | | | | | |\n", program);
+            std::printf("| `%s` | failed | | | | | | | |\n", program.c_str());
             continue;
         }
-        std::printf("| `%s` | %.0f | %.0f | %.2f | %.0f | %.0f | %.2f | %.0f | %.0f |\n", program, median(cpu),
+        std::printf("| `%s` | %.0f | %.0f | %.2f | %.0f | %.0f | %.2f | %.0f | %.0f |\n", program.c_str(), median(cpu),
                     median(bare_cpu), median(cpu) / median(bare_cpu), median(fps), median(bare_fps),
                     median(fps) / median(bare_fps), median(first), median(bare_first));
         std::fflush(stdout);
