@@ -37,7 +37,7 @@ TEST(WindowRows, EveryProgramHasItsTitleSizeAndPlace)
         SCOPED_TRACE(row.name);
         // Invocation names are shown exactly as typed, directories and spaces included.
         const std::string typed = std::string("../some dir/") + row.name + " copy";
-        const std::string title = row.title ? row.title : typed;
+        const std::string title = title_for(row, typed);
         RunningProgram running(binary(row.name), title, {row.title ? binary(row.name) : typed});
         ASSERT_NE(running.window(), 0u) << "no window titled \"" << title << "\"";
         const WindowGeometry g = running.placed();
@@ -55,8 +55,14 @@ TEST(MaterialSphereProgram, OSwitchesTheMaterialAndEscapeEndsWithStatusZero)
     RunningProgram sphere(binary("material_sphere"), binary("material_sphere"));
     ASSERT_NE(sphere.window(), 0u);
     // The sphere's centre goes from grey to the fixed material's green.
-    auto grey = [&] { return sphere.centre().g > 100 && sphere.centre().r == sphere.centre().g; };
-    auto green = [&] { return sphere.centre().g > 100 && sphere.centre().r < 80; };
+    auto grey = [&] {
+        const Rgb c = sphere.centre();
+        return c.g > 100 && c.r == c.g;
+    };
+    auto green = [&] {
+        const Rgb c = sphere.centre();
+        return c.g > 100 && c.r < 80;
+    };
     ASSERT_TRUE(poll_until(10.0, grey)) << "centre " << sphere.centre();
     type_key(sphere.display(), sphere.window(), XK_o);
     EXPECT_TRUE(poll_until(10.0, green)) << "centre " << sphere.centre();

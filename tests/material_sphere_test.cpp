@@ -77,9 +77,9 @@ TEST_F(MaterialSphere, WideWindowKeepsTheSphereRound)
 {
     resize(800, 400); // model x -3..3, y -1.5..1.5
     redraw();
-    auto at = [](double x, double y) { return read_view({3, 1.5}, x, y); };
-    EXPECT_TRUE(within(at(-1.1, 0), {0, 0, 0}, 0)) << "left of the rim";
-    EXPECT_TRUE(within(at(0, 1.1), {0, 0, 0}, 0)) << "above the rim";
-    EXPECT_GT(at(-0.9, 0).g, 10) << "inside the rim";
-    EXPECT_GT(at(0, 0.9).g, 10) << "inside the rim";
+    const View wide{3, 1.5};
+    EXPECT_TRUE(probe_view(wide, -1.1, 0, {0, 0, 0}, 0)) << "left of the rim";
+    EXPECT_TRUE(probe_view(wide, 0, 1.1, {0, 0, 0}, 0)) << "above the rim";
+    EXPECT_GT(read_view(wide, -0.9, 0).g, 10) << "inside the rim";
+    EXPECT_GT(read_view(wide, 0, 0.9).g, 10) << "inside the rim";
 }

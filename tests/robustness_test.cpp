@@ -14,9 +14,10 @@
 
 namespace {
 
-std::string title_when_started_as(const ProgramRow& row, const std::string& argv0)
+// The program started as a user would, by its path.
+RunningProgram started(const ProgramRow& row)
 {
-    return row.title ? row.title : argv0;
+    return RunningProgram(binary(row.name), title_for(row, binary(row.name)));
 }
 
 class EveryProgram : public testing::TestWithParam<ProgramRow> {};
@@ -60,9 +61,9 @@ TEST_P(EveryProgram, EndsAtOnceWithTheToolkitsMessageWhenThereIsNoDisplay)
 TEST_P(EveryProgram, OpensTitledWithItsOwnNameWhenStartedWithoutArguments)
 {
     const ProgramRow& row = GetParam();
-    RunningProgram running(binary(row.name), title_when_started_as(row, row.name), std::vector<std::string>{});
+    RunningProgram running(binary(row.name), title_for(row, row.name), std::vector<std::string>{});
     // An empty argument list: no argv[0] at all.
-    ASSERT_NE(running.window(), 0u) << "no window titled " << title_when_started_as(row, row.name)
+    ASSERT_NE(running.window(), 0u) << "no window titled " << title_for(row, row.name)
                                     << "; stderr: " << read_stderr(running.process());
     EXPECT_TRUE(running.still_running());
 }
@@ -70,7 +71,7 @@ TEST_P(EveryProgram, OpensTitledWithItsOwnNameWhenStartedWithoutArguments)
 TEST_P(EveryProgram, SurvivesAResizeStormAndRepaintsRightAfterIt)
 {
     const ProgramRow& row = GetParam();
-    RunningProgram running(binary(row.name), title_when_started_as(row, binary(row.name)));
+    RunningProgram running = started(row);
     ASSERT_NE(running.window(), 0u);
     Display* d = running.display();
     std::mt19937 random(12345);
@@ -97,7 +98,7 @@ TEST_P(EveryProgram, SurvivesAResizeStormAndRepaintsRightAfterIt)
 TEST_P(EveryProgram, KeepsRunningThroughAFloodOfInput)
 {
     const ProgramRow& row = GetParam();
-    RunningProgram running(binary(row.name), title_when_started_as(row, binary(row.name)));
+    RunningProgram running = started(row);
     ASSERT_NE(running.window(), 0u);
     Display* d = running.display();
     const WindowGeometry g = window_geometry(d, running.window());
@@ -139,7 +140,7 @@ TEST_P(EveryProgram, ResidentMemoryDoesNotGrowOverALongRun)
     GTEST_SKIP() << "under AddressSanitizer resident memory measures its quarantine, not the program";
 #endif
     const ProgramRow& row = GetParam();
-    RunningProgram running(binary(row.name), title_when_started_as(row, binary(row.name)));
+    RunningProgram running = started(row);
     ASSERT_NE(running.window(), 0u);
     Display* d = running.display();
     const pid_t pid = running.process().pid;

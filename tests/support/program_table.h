@@ -35,3 +35,6 @@ constexpr int toolkit_default_size = 300;
 inline void PrintTo(const ProgramRow& row, std::ostream* out) { *out << row.name; }
 
 inline std::string binary(const std::string& name) { return std::string(DEMO_BIN_DIR) + "/" + name; }
+
+// The title the program's window gets when it is started with argv0.
+inline std::string title_for(const ProgramRow& row, const std::string& argv0) { return row.title ? row.title : argv0; }
