@@ -3,6 +3,8 @@
 
 #include <GL/glut.h>
 
+#include "window_place.h"
+
 #if defined(__SANITIZE_ADDRESS__)
 #include <sanitizer/lsan_interface.h>
 
@@ -58,9 +60,11 @@ void demo_start(int& argc, char** argv, const ProgramSetup& setup)
         argv[0] = own_name;
     }
 
+    const PlaceOptions typed = place_options(argc, argv);
     glutInit(&argc, argv);
     if (setup.display_mode)
         glutInitDisplayMode(*setup.display_mode);
+    place_window(typed, setup);
     for (const WindowStep& step : setup.geometry)
         apply_geometry(step);
     glutCreateWindow(setup.title ? setup.title : argv[0]);

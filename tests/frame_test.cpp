@@ -133,7 +133,7 @@ TEST(DemoStart, EmptyInvocationNameFallsBackToTheProgramName)
 
 TEST(DemoStart, NoArgumentsAtAllFallsBackToTheProgramName)
 {
-    ensure_display();
+    use_private_display();
     int argc = 0;
     char* argv[] = {nullptr};
     demo_start(argc, argv, invocation_titled);

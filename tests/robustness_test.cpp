@@ -161,7 +161,7 @@ TEST_P(EveryProgram, ResidentMemoryDoesNotGrowOverALongRun)
     // kilobyte a frame of animation, or of ten kilobytes a repaint, fails it;
     // smaller ones hide in heap the allocator already holds for this long.
     auto run_stretch = [&] {
-        if (row.animated)
+        if (moves(row))
             let_run_for(2.0);
         else
             repaint(60);

@@ -14,32 +14,6 @@ namespace {
 constexpr int margin = 8;
 const Rgb ground{48, 48, 48};
 
-// The average of the source pixels that fall on each target pixel.
-void place_scaled(Image& sheet, const Image& picture, int left, int top, int cell)
-{
-    const double scale = std::min(1.0, static_cast<double>(cell) / std::max(picture.width, picture.height));
-    const int w = std::max(1, static_cast<int>(picture.width * scale));
-    const int h = std::max(1, static_cast<int>(picture.height * scale));
-    left += (cell - w) / 2;
-    top += (cell - h) / 2;
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) {
-            const int x0 = x * picture.width / w, x1 = std::max(x0 + 1, (x + 1) * picture.width / w);
-            const int y0 = y * picture.height / h, y1 = std::max(y0 + 1, (y + 1) * picture.height / h);
-            long r = 0, g = 0, b = 0, n = 0;
-            for (int sy = y0; sy < y1; ++sy)
-                for (int sx = x0; sx < x1; ++sx) {
-                    const Rgb c = picture.at(sx, sy);
-                    r += c.r;
-                    g += c.g;
-                    b += c.b;
-                    ++n;
-                }
-            sheet.pixels[static_cast<size_t>(top + y) * sheet.width + left + x] = {
-                static_cast<int>(r / n), static_cast<int>(g / n), static_cast<int>(b / n)};
-        }
-}
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -62,7 +36,8 @@ int main(int argc, char** argv)
         }
         const int left = margin + (i % columns) * (cell + margin);
         const int top = margin + (i / columns) * (cell + margin);
-        place_scaled(sheet, *picture, left, top, cell);
+        const Image scaled = scaled_to_fit(*picture, cell);
+        paste(sheet, scaled, left + (cell - scaled.width) / 2, top + (cell - scaled.height) / 2);
     }
     if (!write_png(argv[1], sheet)) {
         std::fprintf(stderr, "contact_sheet: cannot write %s\n", argv[1]);

@@ -90,7 +90,7 @@ int main(int argc, char** argv)
             seconds = std::atof(argv[i + 1]);
     }
     unsetenv("DISPLAY");
-    ensure_display();
+    use_private_display();
     setenv("LP_NUM_THREADS", "0", 1);
 
     std::printf("%d paired rounds of %.1f s each; medians. CPU time per frame in microseconds, time to the\n"

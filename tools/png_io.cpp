@@ -2,6 +2,7 @@
 
 #include <png.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <vector>
 
@@ -53,4 +54,36 @@ std::optional<Image> read_png(const std::string& path)
     for (size_t i = 0; i + 2 < data.size(); i += 3)
         image.pixels.push_back({data[i], data[i + 1], data[i + 2]});
     return image;
+}
+
+Image scaled_to_fit(const Image& picture, int size)
+{
+    const double scale = std::min(1.0, static_cast<double>(size) / std::max(picture.width, picture.height));
+    const int w = std::max(1, static_cast<int>(picture.width * scale));
+    const int h = std::max(1, static_cast<int>(picture.height * scale));
+    Image out{w, h, {}};
+    out.pixels.reserve(static_cast<size_t>(w) * h);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            const int x0 = x * picture.width / w, x1 = std::max(x0 + 1, (x + 1) * picture.width / w);
+            const int y0 = y * picture.height / h, y1 = std::max(y0 + 1, (y + 1) * picture.height / h);
+            long r = 0, g = 0, b = 0, n = 0;
+            for (int sy = y0; sy < y1; ++sy)
+                for (int sx = x0; sx < x1; ++sx) {
+                    const Rgb c = picture.at(sx, sy);
+                    r += c.r;
+                    g += c.g;
+                    b += c.b;
+                    ++n;
+                }
+            out.pixels.push_back({static_cast<int>(r / n), static_cast<int>(g / n), static_cast<int>(b / n)});
+        }
+    return out;
+}
+
+void paste(Image& target, const Image& picture, int left, int top)
+{
+    for (int y = 0; y < picture.height; ++y)
+        for (int x = 0; x < picture.width; ++x)
+            target.pixels[static_cast<size_t>(top + y) * target.width + left + x] = picture.at(x, y);
 }

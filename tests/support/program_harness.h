@@ -1,28 +1,30 @@
-// Runs a program's real start-up inside the test process, without entering
-// the event loop, and reads back what it drew.
+// The in-process runner with the checks the rendering tests need: a program
+// that does not start, a callback it lacks and a pixel off its colour fail
+// the test with a message.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <GL/glut.h>
 
+#include <string>
+#include <vector>
+
 #include "demo_frame.h"
+#include "in_process.h"
 #include "rgb.h"
 
-// Starts the program as if invoked as argv0: toolkit, window, callbacks and
-// set-up, then handles events until the window is on the screen.
+// Starts the program as if invoked as argv0 (its own name when nullptr).
 void start_program(const ProgramSetup& setup, const char* argv0 = nullptr);
 
-// Handles every pending window-system event and the work it causes.
-void pump_events();
-
-// Requests a redisplay and lets the toolkit run the display pass.
-void redraw();
+// Starts the program with a whole command line, argv[0] included.
+void start_program_with(const ProgramSetup& setup, const std::vector<std::string>& args);
 
 // Resizes the window and waits until the toolkit has passed on the new size.
 void resize(int width, int height);
 
-// The row's callback of the given kind (the test fails if there is none).
+// The row's callback of the given kind. If the row has none the test fails,
+// and what comes back does nothing when called.
 const Callback& callback_of(const ProgramSetup& setup, CallbackKind kind);
 
 // Calls the program's idle callback n times, as the event loop would.
@@ -32,16 +34,6 @@ void idle_steps(const ProgramSetup& setup, int n);
 // The loop tears the toolkit down as it returns, so a test can run it once,
 // and then reads only the program's state.
 void run_event_loop(double seconds);
-
-int window_width();
-int window_height();
-
-// A pixel of the buffer the program draws into (the back buffer of a
-// double-buffered window, else the front), x from the left, y from the bottom.
-Rgb read_rgb(int x, int y);
-
-// The whole drawing buffer, rows from the top.
-Image read_image();
 
 // Passes when every channel is within tolerance; the message gives the
 // position, the expected and the observed colour.

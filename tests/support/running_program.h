@@ -1,6 +1,8 @@
 // One built program running on the test's X server, its window found by
-// title and placed fully on the screen.
+// title, wholly on the screen.
 #pragma once
+
+#include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
@@ -16,13 +18,17 @@ public:
     // args is the whole argument vector, argv[0] included; it may be empty.
     RunningProgram(const std::string& exe, const std::string& title, const std::vector<std::string>& args)
     {
-        ensure_display();
+        use_private_display();
         display_ = open_display();
         process_ = launch(exe, args);
         window_ = find_window(display_, title, 15.0);
         if (window_ != 0) {
             placed_ = window_geometry(display_, window_);
-            move_window(display_, window_, 20, 20);
+            // Only a window wholly on the screen can be read back.
+            const Screen* screen = DefaultScreenOfDisplay(display_);
+            if (placed_.x < 0 || placed_.y < 0 || placed_.x + placed_.width > screen->width ||
+                placed_.y + placed_.height > screen->height)
+                move_window(display_, window_, 0, 0);
         }
     }
     ~RunningProgram()
@@ -39,9 +45,15 @@ public:
     // Where the window first appeared, before it was moved fully on-screen.
     WindowGeometry placed() const { return placed_; }
     Image grab() const { return grab_window(display_, window_); }
+    // The pixel at the window's centre; a window that is gone fails the test
+    // and reads as (-1, -1, -1), which matches no colour.
     Rgb centre() const
     {
         const Image image = grab();
+        if (image.pixels.empty()) {
+            ADD_FAILURE() << "the program's window is gone; stderr: " << read_stderr(const_cast<ProgramProcess&>(process_));
+            return {-1, -1, -1};
+        }
         return image.at(image.width / 2, image.height / 2);
     }
     bool still_running() { return !wait_exit(process_, 0.0).has_value(); }

@@ -1,13 +1,10 @@
 #include "x_server.h"
 
 #include <csignal>
-#include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <fcntl.h>
 #include <poll.h>
 #include <stdexcept>
-#include <string>
 #include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -16,16 +13,9 @@
 
 namespace {
 
-pid_t server_pid = 0;
+XvfbServer private_server;
 
-void stop_server()
-{
-    if (server_pid > 0) {
-        kill(server_pid, SIGTERM);
-        waitpid(server_pid, nullptr, 0);
-        server_pid = 0;
-    }
-}
+void stop_private_server() { stop_xvfb(private_server); }
 
 // Reads the display number that Xvfb writes to its -displayfd pipe once it
 // accepts connections.
@@ -45,17 +35,13 @@ std::string read_display_number(int fd)
             return number;
         number += c;
     }
-    throw std::runtime_error("Xvfb did not report a display number");
+    throw std::runtime_error("Xvfb did not report a display number (is the xvfb package installed?)");
 }
 
 } // namespace
 
-void ensure_display()
+XvfbServer start_xvfb()
 {
-    const char* current = std::getenv("DISPLAY");
-    if ((current != nullptr && current[0] != '\0') || server_pid > 0)
-        return;
-
     int pipe_fds[2];
     if (pipe(pipe_fds) != 0)
         throw std::runtime_error("pipe failed");
@@ -74,9 +60,37 @@ void ensure_display()
         _exit(127);
     }
     close(pipe_fds[1]);
-    server_pid = pid;
-    std::atexit(stop_server);
-    const std::string number = read_display_number(pipe_fds[0]);
+    XvfbServer server{pid, ":"};
+    try {
+        server.display += read_display_number(pipe_fds[0]);
+    } catch (...) {
+        close(pipe_fds[0]);
+        stop_xvfb(server);
+        throw;
+    }
     close(pipe_fds[0]);
-    setenv("DISPLAY", (":" + number).c_str(), 1);
+    return server;
+}
+
+void stop_xvfb(XvfbServer& server)
+{
+    if (server.pid > 0) {
+        kill(server.pid, SIGTERM);
+        waitpid(server.pid, nullptr, 0);
+        server.pid = -1;
+    }
+}
+
+void use_private_display()
+{
+    const char* chosen = std::getenv("DEMO_TEST_DISPLAY");
+    if (chosen != nullptr && chosen[0] != '\0') {
+        setenv("DISPLAY", chosen, 1);
+        return;
+    }
+    if (private_server.pid > 0)
+        return;
+    private_server = start_xvfb();
+    std::atexit(stop_private_server);
+    setenv("DISPLAY", private_server.display.c_str(), 1);
 }

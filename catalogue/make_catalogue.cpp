@@ -1,0 +1,346 @@
+// Makes every user-facing text about the programs from the catalogue: each
+// program's --help and --version text, its manual page and its menu entry,
+// a header the tests read, the README's tables and the README that is
+// installed with the programs.
+//
+//   make_catalogue CATALOGUE VERSION DATE OUTDIR      writes the files into OUTDIR
+//   make_catalogue CATALOGUE VERSION DATE --readme    prints the README's tables
+#include <cctype>
+#include <cstdio>
+#include <fstream>
+#include <iostream>
+#include <map>
+#include <sstream>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Stanza = std::map<std::string, std::string>;
+
+struct Catalogue {
+    std::vector<Stanza> programs, options;
+};
+
+// Continuation lines join their field with a newline; " ." stands for an
+// empty line.
+Catalogue read_catalogue(const std::string& path)
+{
+    std::ifstream in(path);
+    if (!in)
+        throw std::runtime_error("cannot read " + path);
+    Catalogue catalogue;
+    Stanza stanza;
+    std::string field, line;
+    auto finish = [&] {
+        if (stanza.count("Program"))
+            catalogue.programs.push_back(stanza);
+        else if (stanza.count("Option"))
+            catalogue.options.push_back(stanza);
+        stanza.clear();
+    };
+    while (std::getline(in, line)) {
+        if (line.starts_with("#"))
+            continue;
+        if (line.empty()) {
+            finish();
+        } else if (line[0] == ' ') {
+            std::string& value = stanza[field];
+            value += (value.empty() ? "" : "\n") + (line == " ." ? "" : line.substr(1));
+        } else {
+            const auto colon = line.find(':');
+            if (colon == std::string::npos)
+                throw std::runtime_error(path + ": no field name in: " + line);
+            field = line.substr(0, colon);
+            const auto value = line.find_first_not_of(' ', colon + 1);
+            stanza[field] = value == std::string::npos ? "" : line.substr(value);
+        }
+    }
+    finish();
+    for (const Stanza& program : catalogue.programs)
+        for (const char* required : {"Summary", "Description", "Controls", "Moves", "Gallery"})
+            if (!program.count(required))
+                throw std::runtime_error(path + ": " + program.at("Program") + " has no " + required);
+    return catalogue;
+}
+
+std::vector<std::string> lines_of(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+// Joins a field's lines into one paragraph.
+std::string paragraph(const std::string& text)
+{
+    std::string joined;
+    for (const std::string& line : lines_of(text))
+        joined += (joined.empty() ? "" : " ") + line;
+    return joined;
+}
+
+// Breaks a paragraph into lines of at most width characters.
+std::vector<std::string> wrapped(const std::string& text, std::size_t width)
+{
+    std::vector<std::string> lines{""};
+    std::istringstream words(paragraph(text));
+    for (std::string word; words >> word;) {
+        if (!lines.back().empty() && lines.back().size() + 1 + word.size() > width)
+            lines.emplace_back();
+        lines.back() += (lines.back().empty() ? "" : " ") + word;
+    }
+    return lines;
+}
+
+// "what: effect" split at the first ": ".
+std::pair<std::string, std::string> control_parts(const std::string& line)
+{
+    const auto split = line.find(": ");
+    if (split == std::string::npos)
+        return {line, ""};
+    return {line.substr(0, split), line.substr(split + 2)};
+}
+
+bool takes_no_input(const Stanza& program) { return program.at("Controls") == "None."; }
+
+std::string help_text(const Stanza& program, const Catalogue& catalogue, const std::string& version)
+{
+    const std::string& name = program.at("Program");
+    std::ostringstream out;
+    out << name << ": " << program.at("Summary") << "\n\nUsage: " << name << " [toolkit options]\n       " << name
+        << " --help | --version\n\n";
+    for (const std::string& line : wrapped(program.at("Description"), 76))
+        out << line << "\n";
+    out << "\nControls:\n";
+    if (takes_no_input(program))
+        out << "  none\n";
+    for (const std::string& line : lines_of(program.at("Controls")))
+        if (!takes_no_input(program))
+            out << "  " << line << "\n";
+    out << "\nToolkit options:\n";
+    for (const Stanza& option : catalogue.options) {
+        out << "  " << option.at("Option") << "\n";
+        for (const std::string& line : wrapped(option.at("Effect"), 70))
+            out << "      " << line << "\n";
+    }
+    out << "\n  --help     print this text and exit\n  --version  print the version and exit\n\nglut-demos "
+        << version << "; see also man " << name << "\n";
+    return out.str();
+}
+
+// A C++ string literal, split at line ends.
+std::string cpp_literal(const std::string& text)
+{
+    std::string literal;
+    for (const std::string& line : lines_of(text)) {
+        literal += "    \"";
+        for (char c : line) {
+            if (c == '"' || c == '\\')
+                literal += '\\';
+            literal += c;
+        }
+        literal += "\\n\"\n";
+    }
+    return literal;
+}
+
+std::string about_source(const Stanza& program, const Catalogue& catalogue, const std::string& version)
+{
+    const std::string& name = program.at("Program");
+    return "// Made by make_catalogue from the catalogue; do not edit.\n#include \"program_about.h\"\n\n"
+           "const ProgramAbout program_about{\n.help =\n" +
+           cpp_literal(help_text(program, catalogue, version)) + ",\n.version = \"" + name + " (glut-demos) " +
+           version + "\\n\",\n};\n";
+}
+
+// Text for roff: backslashes and minus signs escaped, no line that starts
+// with a control character.
+std::string roff(const std::string& text)
+{
+    std::string out;
+    for (char c : text) {
+        if (c == '\\')
+            out += "\\e";
+        else if (c == '-')
+            out += "\\-";
+        else
+            out += c;
+    }
+    if (!out.empty() && (out[0] == '.' || out[0] == '\''))
+        out = "\\&" + out;
+    return out;
+}
+
+std::string upper(std::string text)
+{
+    for (char& c : text)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return text;
+}
+
+std::string man_page(const Stanza& program, const Catalogue& catalogue, const std::string& version,
+                     const std::string& date)
+{
+    const std::string& name = program.at("Program");
+    std::ostringstream out;
+    out << ".TH " << roff(upper(name)) << " 6 " << date << " \"glut-demos " << version << "\" \"Games Manual\"\n"
+        << ".SH NAME\n"
+        << roff(name) << " \\- " << roff(program.at("Summary")) << "\n.SH SYNOPSIS\n.B " << roff(name)
+        << "\n[\\fItoolkit options\\fR]\n.br\n.B " << roff(name) << "\n\\fB\\-\\-help\\fR | \\fB\\-\\-version\\fR\n"
+        << ".SH DESCRIPTION\n"
+        << roff(paragraph(program.at("Description"))) << "\n.SH CONTROLS\n";
+    if (takes_no_input(program))
+        out << "None: the program takes no mouse or keyboard input.\n";
+    else
+        for (const std::string& line : lines_of(program.at("Controls"))) {
+            const auto [what, effect] = control_parts(line);
+            out << ".TP\n.B " << roff(what) << "\n" << roff(effect) << "\n";
+        }
+    out << ".SH OPTIONS\nThe whole command line goes to the GLUT toolkit, which takes these options:\n";
+    for (const Stanza& option : catalogue.options) {
+        const std::string& typed = option.at("Option");
+        const auto space = typed.find(' ');
+        out << ".TP\n.B " << roff(typed.substr(0, space));
+        if (space != std::string::npos)
+            out << " \\fI" << roff(typed.substr(space + 1)) << "\\fR";
+        out << "\n" << roff(paragraph(option.at("Effect"))) << "\n";
+    }
+    out << ".PP\nGiven as the only argument, these are answered without opening a window:\n"
+        << ".TP\n.B \\-\\-help\nPrint a summary of the program, its controls and the toolkit options, and exit.\n"
+        << ".TP\n.B \\-\\-version\nPrint the version and exit.\n"
+        << ".SH EXIT STATUS\n0 when the program ends on Escape (where it takes Escape), or after "
+        << "\\fB\\-\\-help\\fR or \\fB\\-\\-version\\fR; non-zero when the toolkit ends it on an error, "
+           "such as a display that cannot be opened.\n"
+        << ".SH SEE ALSO\n";
+    std::string others;
+    for (const Stanza& other : catalogue.programs)
+        if (other.at("Program") != name)
+            others += (others.empty() ? "" : ",\n") + ("\\fB" + roff(other.at("Program")) + "\\fR(6)");
+    out << others << "\n";
+    return out.str();
+}
+
+std::string capitalised(std::string text)
+{
+    if (!text.empty())
+        text[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(text[0])));
+    return text;
+}
+
+std::string desktop_entry(const Stanza& program)
+{
+    const std::string& name = program.at("Program");
+    return "[Desktop Entry]\nType=Application\nName=" + name +
+           "\nGenericName=OpenGL demonstration\nComment=" + capitalised(program.at("Summary")) + "\nExec=" + name +
+           "\nIcon=glut-demos-" + name + "\nTerminal=false\nCategories=Graphics;Education;ComputerScience;\n";
+}
+
+std::string tests_header(const Catalogue& catalogue)
+{
+    std::string out = "// Made by make_catalogue from the catalogue; do not edit.\n#pragma once\n\n"
+                      "struct CatalogueEntry {\n    const char* name;\n    bool moves;\n    bool film;\n};\n\n"
+                      "inline const CatalogueEntry catalogue[] = {\n";
+    for (const Stanza& program : catalogue.programs)
+        out += "    {\"" + program.at("Program") + "\", " + (program.at("Moves") == "yes" ? "true" : "false") + ", " +
+               (program.at("Gallery") == "film" ? "true" : "false") + "},\n";
+    return out + "};\n";
+}
+
+// One cell of a markdown table: line ends become breaks.
+std::string cell(const std::string& text)
+{
+    std::string out;
+    for (const std::string& line : lines_of(text))
+        out += (out.empty() ? "" : "<br>") + line;
+    return out;
+}
+
+// The README's table of programs; pictures only where they are shipped with it.
+std::string programs_table(const Catalogue& catalogue, bool pictures)
+{
+    std::string out = pictures ? "| Program | Picture | What it shows | Input |\n|---|---|---|---|\n"
+                               : "| Program | What it shows | Input |\n|---|---|---|\n";
+    for (const Stanza& program : catalogue.programs) {
+        const std::string& name = program.at("Program");
+        out += "| `" + name + "` | ";
+        if (pictures) {
+            const std::string still = "<img src=\"docs/gallery/" + name + ".png\" width=\"160\" alt=\"" + name + "\">";
+            if (program.at("Gallery") == "film")
+                out += "<picture><source srcset=\"docs/gallery/" + name + ".webp\" type=\"image/webp\">" + still +
+                       "</picture>";
+            else
+                out += still;
+            out += " | ";
+        }
+        out += paragraph(program.at("Description")) + " | " + cell(program.at("Controls")) + " |\n";
+    }
+    return out;
+}
+
+std::string options_table(const Catalogue& catalogue)
+{
+    std::string out = "| Option | What it does |\n|---|---|\n";
+    for (const Stanza& option : catalogue.options)
+        out += "| `" + option.at("Option") + "` | " + paragraph(option.at("Effect")) + " |\n";
+    return out + "| `--help`, `--version` | Given as the only argument: print the program's help or version and "
+                 "exit, without opening a window. |\n";
+}
+
+std::string readme_tables(const Catalogue& catalogue)
+{
+    return "<!-- programs: made by ./demo.sh --gallery from catalogue/programs.txt -->\n" +
+           programs_table(catalogue, true) + "\n" + options_table(catalogue) + "<!-- end of programs -->\n";
+}
+
+std::string installed_readme(const Catalogue& catalogue, const std::string& version)
+{
+    return "# glut-demos " + version +
+           "\n\nTwelve small, independent OpenGL demonstration programs, each one window drawn with the\n"
+           "fixed-function pipeline through freeglut. Run any of them from a shell; `<program> --help`\n"
+           "and `man <program>` describe each one.\n\n## The programs\n\n" +
+           programs_table(catalogue, false) +
+           "\n## Toolkit options\n\nThe whole command line goes to the toolkit, which takes these options:\n\n" +
+           options_table(catalogue) + "\nLicensed under the MIT licence; see `copyright` in this folder.\n";
+}
+
+void write_file(const std::string& path, const std::string& text)
+{
+    std::ofstream out(path);
+    out << text;
+    if (!out)
+        throw std::runtime_error("cannot write " + path);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc != 5) {
+        std::fprintf(stderr, "usage: make_catalogue CATALOGUE VERSION DATE OUTDIR|--readme\n");
+        return 2;
+    }
+    try {
+        const Catalogue catalogue = read_catalogue(argv[1]);
+        const std::string version = argv[2], date = argv[3], out = argv[4];
+        if (out == "--readme") {
+            std::cout << readme_tables(catalogue);
+            return 0;
+        }
+        for (const Stanza& program : catalogue.programs) {
+            const std::string& name = program.at("Program");
+            write_file(out + "/" + name + "_about.cpp", about_source(program, catalogue, version));
+            write_file(out + "/" + name + ".6", man_page(program, catalogue, version, date));
+            write_file(out + "/glut-demos-" + name + ".desktop", desktop_entry(program));
+        }
+        write_file(out + "/catalogue.h", tests_header(catalogue));
+        write_file(out + "/README.md", installed_readme(catalogue, version));
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "make_catalogue: %s\n", error.what());
+        return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,23 @@
+// The window's size and place when the command line has a say in them.
+#pragma once
+
+#include "demo_frame.h"
+
+// The toolkit options that decide where the window goes, as typed; read
+// before the toolkit sees the command line, which it reorders.
+struct PlaceOptions {
+    const char* geometry = nullptr; // -geometry WxH+X+Y
+    const char* display = nullptr;  // -display NAME
+};
+
+PlaceOptions place_options(int argc, char** argv);
+
+// Run after the toolkit has read the command line and before the row's own
+// geometry steps. A typed geometry keeps its X meaning: a size the string
+// gives (above zero) where the row sets none, never larger than the screen,
+// and a position measured from the right or bottom edge against the window's
+// final size, so the whole window lands on the screen. A window that neither
+// the row nor the command line places, on a server without a window manager
+// to place it, goes to the top-left corner rather than the toolkit's (-1, -1),
+// one pixel off the screen.
+void place_window(const PlaceOptions& typed, const ProgramSetup& setup);

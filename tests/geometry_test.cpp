@@ -1,0 +1,115 @@
+// Every program started with the toolkit options a user may type: the
+// window's size and place under -geometry, and the other options keeping
+// their toolkit meaning. The private server's screen is 2400 x 1400 and has
+// no window manager.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "deadline.h"
+#include "program_table.h"
+#include "running_program.h"
+
+#include <X11/Xutil.h>
+
+namespace {
+
+constexpr int screen_width = 2400, screen_height = 1400;
+
+// What a geometry string should give a program: a size and place of its own
+// when it has them, else what the string says.
+struct GeometryCase {
+    const char* typed;
+    int width, height; // 0: the row's size, or the toolkit's 300 x 300
+    enum { top_left, from_left, from_right } place;
+    int x, y; // offsets from the left and top, or from the right and bottom
+};
+
+const GeometryCase geometry_cases[] = {
+    {"+10+10", 0, 0, GeometryCase::from_left, 10, 10},
+    {"-100-100", 0, 0, GeometryCase::from_right, 100, 100},
+    {"-0-0", 0, 0, GeometryCase::from_right, 0, 0},
+    {"0x0", 0, 0, GeometryCase::top_left, 0, 0},
+    {"1x0", 0, 0, GeometryCase::top_left, 0, 0},
+    {"x", 0, 0, GeometryCase::top_left, 0, 0},
+    {"40000x40000", screen_width, screen_height, GeometryCase::top_left, 0, 0},
+    {"200x150+30+40", 200, 150, GeometryCase::from_left, 30, 40},
+    {"200x200-0-0", 200, 200, GeometryCase::from_right, 0, 0},
+};
+
+class EveryProgram : public testing::TestWithParam<ProgramRow> {};
+
+std::string case_name(const testing::TestParamInfo<ProgramRow>& info) { return info.param.name; }
+
+int lit_pixels(const Image& image)
+{
+    int n = 0;
+    for (const Rgb& c : image.pixels)
+        n += c.r + c.g + c.b > 30;
+    return n;
+}
+
+} // namespace
+
+TEST_P(EveryProgram, GeometryGivesAWholeWindowOnTheScreen)
+{
+    const ProgramRow& row = GetParam();
+    const std::string exe = binary(row.name);
+    for (const GeometryCase& c : geometry_cases) {
+        SCOPED_TRACE(std::string("-geometry ") + c.typed);
+        RunningProgram running(exe, title_for(row, exe), {exe, "-geometry", c.typed});
+        ASSERT_NE(running.window(), 0u) << "no window; stderr: " << read_stderr(running.process());
+        const WindowGeometry g = running.placed();
+        const int width = row.width > 0 ? row.width : c.width > 0 ? c.width : toolkit_default_size;
+        const int height = row.height > 0 ? row.height : c.height > 0 ? c.height : toolkit_default_size;
+        int x = c.x, y = c.y;
+        if (row.x >= 0) {
+            x = row.x;
+            y = row.y;
+        } else if (c.place == GeometryCase::from_right) {
+            x = screen_width - width - c.x;
+            y = screen_height - height - c.y;
+        }
+        EXPECT_EQ(g.width, width);
+        EXPECT_EQ(g.height, height);
+        EXPECT_EQ(g.x, x);
+        EXPECT_EQ(g.y, y);
+        EXPECT_TRUE(poll_until(10.0, [&] { return lit_pixels(running.grab()) > 0; })) << "nothing drawn";
+        EXPECT_TRUE(running.still_running()) << read_stderr(running.process());
+    }
+}
+
+TEST_P(EveryProgram, OtherToolkitOptionsKeepTheirMeaning)
+{
+    const ProgramRow& row = GetParam();
+    const std::string exe = binary(row.name);
+    {
+        // Synchronous X, a GL error check after every frame, direct rendering.
+        RunningProgram running(exe, title_for(row, exe), {exe, "-sync", "-gldebug", "-direct"});
+        ASSERT_NE(running.window(), 0u) << "no window; stderr: " << read_stderr(running.process());
+        EXPECT_TRUE(poll_until(10.0, [&] { return lit_pixels(running.grab()) > 0; })) << "nothing drawn";
+        EXPECT_TRUE(running.still_running()) << read_stderr(running.process());
+        EXPECT_EQ(read_stderr(running.process()), "") << "-gldebug found GL errors";
+    }
+    {
+        // Iconic: the window asks the window manager to start it as an icon.
+        use_private_display();
+        Display* display = open_display();
+        ProgramProcess process = launch(exe, {exe, "-iconic"});
+        const Window window = find_window(display, title_for(row, exe), 15.0);
+        ASSERT_NE(window, 0u) << "no window; stderr: " << read_stderr(process);
+        XWMHints* hints = nullptr;
+        EXPECT_TRUE(poll_until(5.0, [&] { return (hints = XGetWMHints(display, window)) != nullptr; }));
+        if (hints != nullptr) {
+            EXPECT_TRUE(hints->flags & StateHint);
+            EXPECT_EQ(hints->initial_state, IconicState);
+            XFree(hints);
+        }
+        EXPECT_FALSE(wait_exit(process, 0.5).has_value()) << read_stderr(process);
+        stop(process);
+        XCloseDisplay(display);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Options, EveryProgram, testing::ValuesIn(program_rows), case_name);

@@ -1,0 +1,211 @@
+// Records the gallery's film or picture of one program: runs the program's
+// real start-up and callbacks in this process on a private X server, advances
+// it by calling its idle callback a fixed number of times between frames
+// (never by the clock, so any machine makes the same film), gives it input
+// through its own callbacks at chosen frames, and reads every frame back.
+//
+//   <program>_record --film OUT.webp [--frames N] [--without-input]
+//   <program>_record --still OUT.png [-- TOOLKIT OPTIONS...]
+//
+// A film is the program's script at the film's size; the still is one frame
+// of the same script at the window's own size. --frames cuts the film short;
+// --without-input leaves out the script's input (the tests compare the two).
+#include <GL/glut.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "in_process.h"
+#include "png_io.h"
+#include "webp_film.h"
+
+// The toolkit's idle callback as the program last set it: the link wraps
+// glutIdleFunc (-Wl,--wrap), so a key that stops or restarts the program's
+// animation stops or restarts the recording's idle calls too.
+extern "C" void __real_glutIdleFunc(void (*callback)());
+namespace {
+void (*current_idle)() = nullptr;
+}
+extern "C" void __wrap_glutIdleFunc(void (*callback)())
+{
+    current_idle = callback;
+    __real_glutIdleFunc(callback);
+}
+
+namespace {
+
+// Input given before the idle calls that lead from frame `frame` to the next.
+struct Cue {
+    int frame;
+    enum Kind { press, release, motion, key } kind;
+    int button = 0; // GLUT_LEFT_BUTTON..., or the key's character
+    int x = 0, y = 0;
+};
+
+struct Script {
+    const char* program;
+    int frames;          // the film's length, at 25 frames a second
+    int steps_per_frame; // idle calls between two frames
+    int width, height;   // the film's size
+    int still;           // the frame the gallery's picture shows
+    std::vector<Cue> cues;
+};
+
+// A drag with the left button from (x, y) by (dx, dy), one motion per frame.
+std::vector<Cue> drag(int first_frame, int frames, int x, int y, int dx, int dy)
+{
+    std::vector<Cue> cues{{first_frame, Cue::press, GLUT_LEFT_BUTTON, x, y}};
+    for (int i = 1; i <= frames; ++i)
+        cues.push_back({first_frame + i, Cue::motion, 0, x + dx * i / frames, y + dy * i / frames});
+    cues.push_back({first_frame + frames + 1, Cue::release, GLUT_LEFT_BUTTON, x + dx, y + dy});
+    return cues;
+}
+
+std::vector<Cue> joined(std::vector<Cue> a, const std::vector<Cue>& b)
+{
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
+// One script per idea; a program without one gets a single still frame.
+const std::vector<Script>& scripts()
+{
+    static const std::vector<Script> all{
+        // About x, then y, then z, half a turn each.
+        {"color_cube",
+         135,
+         2,
+         250,
+         250,
+         60,
+         {{0, Cue::press, GLUT_LEFT_BUTTON},
+          {45, Cue::press, GLUT_MIDDLE_BUTTON},
+          {90, Cue::press, GLUT_RIGHT_BUTTON}}},
+        // Both textured spheres turn about x with the same poses.
+        {"texgen_sphere", 120, 1, 250, 250, 30, {{0, Cue::press, GLUT_LEFT_BUTTON}}},
+        {"checker_sphere", 120, 1, 250, 250, 30, {{0, Cue::press, GLUT_LEFT_BUTTON}}},
+        // From rest about x until it whirls.
+        {"wire_sphere_spin", 75, 1, 250, 250, 20, {{0, Cue::press, GLUT_LEFT_BUTTON}}},
+        // The block spins; a drag turns the scene; Space stops the block.
+        {"mesh_emblem",
+         150,
+         2,
+         320,
+         240,
+         30,
+         joined(drag(40, 40, 320, 240, 60, -40), {{115, Cue::key, ' '}})},
+        // Grey, the fixed material, then grey with the red highlight that stays.
+        {"material_sphere", 90, 0, 250, 250, 45, {{29, Cue::key, 'o'}, {59, Cue::key, 'o'}}},
+        {"square_single", 90, 1, 250, 250, 20, {}},
+        {"square_double", 90, 1, 250, 250, 20, {}},
+    };
+    return all;
+}
+
+Script script_for(const ProgramSetup& setup)
+{
+    for (const Script& script : scripts())
+        if (std::strcmp(script.program, setup.name) == 0)
+            return script;
+    return {setup.name, 1, 0, 0, 0, 0, {}};
+}
+
+void give(const Cue& cue)
+{
+    if (cue.kind == Cue::key) {
+        if (const Callback* keyboard = find_callback(program, CallbackKind::keyboard))
+            keyboard->key(static_cast<unsigned char>(cue.button), cue.x, cue.y);
+    } else if (cue.kind == Cue::motion) {
+        if (const Callback* motion = find_callback(program, CallbackKind::motion))
+            motion->pair(cue.x, cue.y);
+    } else if (const Callback* mouse = find_callback(program, CallbackKind::mouse)) {
+        mouse->button(cue.button, cue.kind == Cue::press ? GLUT_DOWN : GLUT_UP, cue.x, cue.y);
+    }
+}
+
+// Frames 0 to last of the script: frame 0 as the program starts, then each
+// after the cues of the frame before and the idle calls.
+std::vector<Image> record(const Script& script, int last, bool with_input)
+{
+    std::vector<Image> frames;
+    for (int frame = 0;; ++frame) {
+        redraw();
+        frames.push_back(read_image());
+        if (frame == last)
+            return frames;
+        if (with_input)
+            for (const Cue& cue : script.cues)
+                if (cue.frame == frame)
+                    give(cue);
+        for (int i = 0; i < script.steps_per_frame && current_idle != nullptr; ++i)
+            current_idle();
+    }
+}
+
+int usage()
+{
+    std::fprintf(stderr, "usage: %s_record --film OUT.webp [--frames N] [--without-input]\n"
+                         "       %s_record --still OUT.png [-- TOOLKIT OPTIONS...]\n",
+                 program.name, program.name);
+    return 2;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    std::string film_path, still_path;
+    std::vector<std::string> args{program.name};
+    const Script script = script_for(program);
+    int frames = script.frames;
+    bool with_input = true;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--film" && i + 1 < argc)
+            film_path = argv[++i];
+        else if (arg == "--still" && i + 1 < argc)
+            still_path = argv[++i];
+        else if (arg == "--frames" && i + 1 < argc)
+            frames = std::max(1, std::min(script.frames, std::atoi(argv[++i])));
+        else if (arg == "--without-input")
+            with_input = false;
+        else if (arg == "--") {
+            args.insert(args.end(), argv + i + 1, argv + argc);
+            break;
+        } else
+            return usage();
+    }
+    if (film_path.empty() == still_path.empty())
+        return usage();
+    if (!film_path.empty() && script.frames == 1) {
+        std::fprintf(stderr, "%s has no film: it shows one picture\n", program.name);
+        return 2;
+    }
+
+    if (!start_in_process(program, args)) {
+        std::fprintf(stderr, "%s: the window never came on the screen\n", program.name);
+        return 1;
+    }
+    if (!still_path.empty()) {
+        const Image still = record(script, script.still, true).back();
+        if (!write_png(still_path, still)) {
+            std::fprintf(stderr, "cannot write %s\n", still_path.c_str());
+            return 1;
+        }
+        return 0;
+    }
+    if (!resize_in_process(script.width, script.height)) {
+        std::fprintf(stderr, "%s: the window never became %d x %d\n", program.name, script.width, script.height);
+        return 1;
+    }
+    const Film film{script.width, script.height, 40, record(script, frames - 1, with_input)};
+    if (!write_webp_film(film_path, film)) {
+        std::fprintf(stderr, "cannot write %s\n", film_path.c_str());
+        return 1;
+    }
+    return 0;
+}

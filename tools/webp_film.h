@@ -1,0 +1,21 @@
+// Films as animated WebP files: lossless, looping, at a fixed frame rate,
+// written and read through libwebp's animation encoder and decoder.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "rgb.h"
+
+struct Film {
+    int width = 0, height = 0;
+    int frame_ms = 40; // 25 frames a second
+    std::vector<Image> frames;
+};
+
+// False if libwebp refuses a frame or the file cannot be written.
+bool write_webp_film(const std::string& path, const Film& film);
+
+// Every frame of an animated (or still) WebP file, or nothing.
+std::optional<Film> read_webp_film(const std::string& path);

@@ -1,0 +1,24 @@
+// Private X servers: the suite's tests and tools draw on an Xvfb of their own,
+// never on the user's desktop.
+#pragma once
+
+#include <string>
+#include <sys/types.h>
+
+// An Xvfb started by this process; it ends with this process.
+struct XvfbServer {
+    pid_t pid = -1;
+    std::string display; // ":N"
+};
+
+// Starts Xvfb on a free display number, one screen of 2400 x 1400 pixels, and
+// waits until it accepts connections.
+XvfbServer start_xvfb();
+
+// Stops the server and collects it.
+void stop_xvfb(XvfbServer& server);
+
+// Points DISPLAY at this process's own Xvfb, started on first use. Only when
+// DEMO_TEST_DISPLAY names a display does it point DISPLAY there instead: the
+// one way to run the tests on a server the suite did not start.
+void use_private_display();
