@@ -1,94 +1,128 @@
 #!/usr/bin/env bash
-# ./demo.sh <program> [arguments...]: installs what is missing, builds, runs.
-# Without a display the program runs on a private X server for a few seconds
-# and its picture is saved as <program>.png in the current folder.
-# ./demo.sh --gallery: pictures of all twelve in docs/gallery/, and a contact
-# sheet docs/gallery.png.
+# ./demo.sh <program> [toolkit options...]: installs what is missing, builds
+# the program, runs it. ./demo.sh --help lists the programs; ./demo.sh
+# --gallery remakes the pictures and films in docs/. The programs and what
+# they show are read from catalogue/programs.txt.
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
 caller=$(pwd)
+catalogue="$here/catalogue/programs.txt"
+build_dir="$here/build-demo"
 
-# Every program, with what it shows and the input it takes.
-PROGRAMS=(
-    "color_cube|a colour-blended cube turning; left, middle, right button turn it about x, y, z"
-    "texgen_sphere|a checkerboard sphere, pattern fixed to the sphere; buttons choose the axis, '1'/'2' restart/stop"
-    "checker_sphere|a checkerboard sphere, pattern fixed to the view; buttons choose the axis, '1'/'2' restart/stop"
-    "wire_sphere_spin|a red wire sphere whose rotations compound; buttons choose the axis"
-    "mesh_emblem|two lit meshes in perspective; drag to turn, Space stops/restarts the block, Escape quits"
-    "material_sphere|a lit sphere, fixed material against colour tracking; o switches, Escape quits"
-    "square_single|a red square turning, drawn single-buffered; no input"
-    "square_double|the same square, double-buffered; no input"
-    "line_stipple|a wide dashed square outline; no input"
-    "quadric_sphere|a wire sphere drawn through a GLU quadric; no input"
-    "solid_sphere|the toolkit's solid sphere, unlit: a flat red decagon; no input"
-    "wire_sphere|the toolkit's wire sphere in white; no input"
-)
+program_names() { awk '/^Program: / { print $2 }' "$catalogue"; }
 
-# What to do before each gallery picture: snapshot's actions, in order.
-gallery_moment() {
-    case $1 in
-    color_cube | wire_sphere_spin) echo "--wait 0.3 --click 1 --wait 0.4" ;;
-    texgen_sphere | checker_sphere) echo "--wait 0.3 --click 1 --wait 0.3 --key 2" ;;
-    mesh_emblem) echo "--wait 0.3 --key space --wait 0.3" ;;
-    material_sphere) echo "--wait 0.3 --key o --wait 0.3" ;;
-    *) echo "--wait 0.5" ;;
-    esac
+listing() {
+    awk -F': ' '/^Program: / { name = $2 } /^Summary: / { printf "  %-18s %s\n", name, $2 }' "$catalogue"
+}
+
+usage() {
+    cat <<EOF
+usage: ./demo.sh <program> [toolkit options...]   build the program and run it
+       ./demo.sh --gallery                         remake the pictures and films in docs/
+       ./demo.sh --help                            this text
+
+With a display (DISPLAY set, or -display NAME among the options) the program
+opens its window there; toolkit options such as -geometry 300x300+0+0 go to
+it. Without one it runs on a private X server and its picture, the one the
+gallery shows, is saved as <program>.png in the current folder.
+DEMO_SKIP_INSTALL=1 skips installing missing Debian packages.
+
+The programs (<program> --help, or man <program> once installed, says more):
+$(listing)
+EOF
+}
+
+# The program name nearest to $1 by edit distance, when it is near enough.
+closest() {
+    program_names | awk -v typed="$1" '
+        function distance(a, b,    i, j, n, m, d, cost) {
+            n = length(a); m = length(b)
+            for (i = 0; i <= n; i++) d[i, 0] = i
+            for (j = 0; j <= m; j++) d[0, j] = j
+            for (i = 1; i <= n; i++)
+                for (j = 1; j <= m; j++) {
+                    cost = substr(a, i, 1) != substr(b, j, 1)
+                    d[i, j] = d[i - 1, j] + 1
+                    if (d[i, j - 1] + 1 < d[i, j]) d[i, j] = d[i, j - 1] + 1
+                    if (d[i - 1, j - 1] + cost < d[i, j]) d[i, j] = d[i - 1, j - 1] + cost
+                }
+            return d[n, m]
+        }
+        { score = distance(typed, $0); if (best == "" || score < best_score) { best = $0; best_score = score } }
+        END { if (best_score <= 3) print best }'
 }
 
 gallery() {
-    mkdir -p docs/gallery
-    local pictures=()
-    for row in "${PROGRAMS[@]}"; do
-        local name=${row%%|*}
-        # shellcheck disable=SC2046
-        env -u DISPLAY build/tools/snapshot $(gallery_moment "$name") --out "docs/gallery/$name.png" -- "build/bin/$name"
-        pictures+=("docs/gallery/$name.png")
+    local gallery_dir="$here/docs/gallery" tools="$build_dir/tools" name stills=()
+    quietly "Building the programs' recorders..." build demo demo_recorders contact_sheet make_catalogue
+    mkdir -p "$gallery_dir"
+    for name in $(program_names); do
+        echo "Recording $name"
+        "$tools/${name}_record" --still "$gallery_dir/$name.png"
+        stills+=("$gallery_dir/$name.png")
+        if awk -v name="$name" '/^Program: / { p = $2 } p == name && /^Gallery: film/ { found = 1 } END { exit !found }' \
+            "$catalogue"; then
+            "$tools/${name}_record" --film "$gallery_dir/$name.webp"
+        fi
     done
-    build/tools/contact_sheet docs/gallery.png 4 240 "${pictures[@]}"
-    echo "Wrote docs/gallery/<program>.png for ${#pictures[@]} programs and docs/gallery.png"
+    "$tools/join_films" "$gallery_dir/texgen_sphere.webp" "$gallery_dir/checker_sphere.webp" \
+        "$gallery_dir/textured_spheres.webp"
+    "$tools/contact_sheet" "$here/docs/gallery.png" 4 240 "${stills[@]}"
+    # The README's tables of programs and options, made from the catalogue.
+    local tables readme="$here/README.md"
+    tables=$(mktemp)
+    "$build_dir/catalogue/make_catalogue" "$catalogue" - - --readme >"$tables"
+    awk -v tables="$tables" '
+        /^<!-- programs:/ { while ((getline line < tables) > 0) print line; skipping = 1; next }
+        /^<!-- end of programs -->/ { skipping = 0; next }
+        !skipping { print }' "$readme" >"$readme.new"
+    mv "$readme.new" "$readme"
+    rm -f "$tables"
+    echo "Wrote docs/gallery/ (a picture of each program, a film of each that moves), docs/gallery.png and README.md's tables"
 }
 
-list_programs() {
-    echo "usage: ./demo.sh <program> [arguments...]"
-    echo
-    for row in "${PROGRAMS[@]}"; do
-        printf '  %-18s %s\n' "${row%%|*}" "${row#*|}"
-    done
-}
-
-if [ $# -eq 0 ]; then
-    list_programs
+case "${1:-}" in
+"" | --help | -h)
+    usage
     exit 0
-fi
-if [ "$1" = "--gallery" ]; then
+    ;;
+--gallery)
+    source "$here/tools/common.sh"
+    install_missing "${DEMO_PACKAGES[@]}"
     cd "$here"
-    source tools/common.sh
-    install_missing
-    build release build >/dev/null
     gallery
     exit 0
-fi
+    ;;
+esac
+
 name=$1
 shift
-known=no
-for row in "${PROGRAMS[@]}"; do
-    [ "${row%%|*}" = "$name" ] && known=yes
-done
-if [ $known = no ]; then
+if ! program_names | grep -qx -- "$name"; then
     echo "demo.sh: no program called '$name'" >&2
-    list_programs >&2
+    suggestion=$(closest "$name")
+    if [ -n "$suggestion" ]; then
+        echo "Did you mean: ./demo.sh $suggestion" >&2
+    else
+        echo "./demo.sh --help lists the programs." >&2
+    fi
     exit 2
 fi
 
-cd "$here"
-source tools/common.sh
-install_missing
-build release build >/dev/null
+# A display named on the command line counts as much as DISPLAY.
+display_given=${DISPLAY:-}
+for argument in "$@"; do
+    [ "$argument" = "-display" ] && display_given=yes
+done
 
-if [ -n "${DISPLAY:-}" ]; then
-    exec "$here/build/bin/$name" "$@"
+source "$here/tools/common.sh"
+install_missing "${DEMO_PACKAGES[@]}"
+cd "$here"
+if [ -n "$display_given" ]; then
+    quietly "Building $name..." build demo "$name"
+    exec "$build_dir/bin/$name" "$@"
 fi
+quietly "Building $name and its recorder..." build demo "$name" "${name}_record"
 picture="$caller/$name.png"
-"$here/build/tools/snapshot" --wait 3 --out "$picture" -- "$here/build/bin/$name" "$@"
+"$build_dir/tools/${name}_record" --still "$picture" -- "$@"
 echo "No display: ran $name on a private X server and saved its window to $picture"

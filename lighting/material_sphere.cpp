@@ -14,7 +14,7 @@ namespace {
 const GLfloat fixed_diffuse[4] = {0, 1, 0, 0};
 const GLfloat fixed_ambient[4] = {1, 0, 0, 1};
 const GLfloat fixed_specular[4] = {1, 0, 0, 1};
-const GLfloat fixed_shininess = 50.0f;
+const GLfloat fixed_shininess[1] = {50.0f};
 
 // A directional light from the upper right front.
 const GLfloat light_direction[4] = {1, 1, 1, 0};
@@ -41,7 +41,7 @@ void display()
         glMaterialfv(GL_FRONT, GL_DIFFUSE, fixed_diffuse);
         glMaterialfv(GL_FRONT, GL_AMBIENT, fixed_ambient);
         glMaterialfv(GL_FRONT, GL_SPECULAR, fixed_specular);
-        glMaterialf(GL_FRONT, GL_SHININESS, fixed_shininess);
+        glMaterialfv(GL_FRONT, GL_SHININESS, fixed_shininess);
     } else {
         glColor3f(0.7f, 0.7f, 0.7f);
         glEnable(GL_COLOR_MATERIAL);

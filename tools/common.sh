@@ -1,41 +1,80 @@
-# Shared by demo.sh and test.sh: install what is missing, then build.
+# Shared by demo.sh and test.sh: install what is missing, configure, build.
 
-# Debian packages the suite needs to build, run and test.
-PACKAGES=(
-    g++ make cmake pkg-config dpkg-dev file
+# Debian packages the programs, the gallery and the demo need.
+DEMO_PACKAGES=(
+    g++ make cmake pkg-config gzip
     freeglut3-dev libglu1-mesa-dev libgl-dev libgl1-mesa-dri
-    xvfb libx11-dev libxtst-dev libpng-dev
-    libgtest-dev clang-format
+    xvfb libx11-dev libxtst-dev libpng-dev libwebp-dev
+)
+# And those only the tests need: GoogleTest, the formatter, and Debian's own
+# checkers for the package, the manual pages and the menu entries.
+TEST_PACKAGES=(
+    libgtest-dev clang-format dpkg-dev file lintian man-db desktop-file-utils
 )
 
+# install_missing <package>...: installs the packages that are not installed
+# yet, as root or through sudo. DEMO_SKIP_INSTALL=1 skips this step for those
+# who provide the packages their own way.
 install_missing() {
-    local missing=()
-    for package in "${PACKAGES[@]}"; do
+    if [ -n "${DEMO_SKIP_INSTALL:-}" ]; then
+        return 0
+    fi
+    if ! command -v dpkg-query >/dev/null; then
+        echo "Cannot check for the packages this needs (no dpkg-query): going on without installing." >&2
+        echo "Set DEMO_SKIP_INSTALL=1 to skip this check." >&2
+        return 0
+    fi
+    local missing=() package
+    for package in "$@"; do
         if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
             missing+=("$package")
         fi
     done
     [ ${#missing[@]} -eq 0 ] && return 0
-    local sudo=""
-    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    local sudo=()
+    if [ "$(id -u)" -ne 0 ]; then
+        if ! command -v sudo >/dev/null; then
+            echo "These packages are missing, and there is neither root nor sudo to install them:" >&2
+            echo "    apt-get install ${missing[*]}" >&2
+            echo "Run that as root, or set DEMO_SKIP_INSTALL=1 if you provide them another way." >&2
+            return 1
+        fi
+        sudo=(sudo)
+    fi
     echo "Installing: ${missing[*]}"
-    $sudo apt-get update -q
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
+    "${sudo[@]}" apt-get update -q
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
 }
 
-# build <preset>: configure once with a preset of CMakePresets.json, then
-# build what changed.
+# build <preset> [target...]: configures with a preset of CMakePresets.json
+# (every time: it is quick, and it repairs a folder that an interrupted or
+# failed configure left behind), then builds the targets, or everything.
 build() {
-    local preset=$1 folder=$2
-    if [ ! -f "$folder/CMakeCache.txt" ]; then
-        cmake --preset "$preset"
-    fi
-    cmake --build --preset "$preset" -j "$(nproc)"
+    local preset=$1
+    shift
+    cmake --preset "$preset" >/dev/null || return 1
+    local targets=()
+    [ $# -gt 0 ] && targets=(--target "$@")
+    cmake --build --preset "$preset" -j "$(nproc)" "${targets[@]}"
+}
+
+# quietly <message> <command...>: prints the message, runs the command with
+# its output kept aside, and shows that output only if the command fails.
+quietly() {
+    local message=$1 log status=0
+    shift
+    log=$(mktemp)
+    echo "$message"
+    "$@" >"$log" 2>&1 || status=$?
+    [ $status -ne 0 ] && cat "$log" >&2
+    rm -f "$log"
+    return $status
 }
 
 # Fails when a source file differs from what clang-format makes of it.
 check_format() {
     local files
-    mapfile -t files < <(find frame spinning mesh lighting flat spheres tests tools -name '*.cpp' -o -name '*.h' | sort)
+    mapfile -t files < <(find frame spinning mesh lighting flat spheres catalogue xdrive tests tools \
+        -name '*.cpp' -o -name '*.h' | sort)
     clang-format --dry-run --Werror "${files[@]}"
 }

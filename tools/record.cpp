@@ -6,6 +6,7 @@
 //
 //   <program>_record --film OUT.webp [--frames N] [--without-input]
 //   <program>_record --still OUT.png [-- TOOLKIT OPTIONS...]
+//   <program>_record --describe      prints: frames=N width=W height=H cues=F,F,...
 //
 // A film is the program's script at the film's size; the still is one frame
 // of the same script at the window's own size. --frames cuts the film short;
@@ -75,16 +76,17 @@ std::vector<Cue> joined(std::vector<Cue> a, const std::vector<Cue>& b)
 const std::vector<Script>& scripts()
 {
     static const std::vector<Script> all{
-        // About x, then y, then z, half a turn each.
+        // About x, then y, then z, 160 degrees each; the picture shows three
+        // faces, between the turns about x and about y.
         {"color_cube",
-         135,
+         120,
          2,
          250,
          250,
-         60,
+         50,
          {{0, Cue::press, GLUT_LEFT_BUTTON},
-          {45, Cue::press, GLUT_MIDDLE_BUTTON},
-          {90, Cue::press, GLUT_RIGHT_BUTTON}}},
+          {40, Cue::press, GLUT_MIDDLE_BUTTON},
+          {80, Cue::press, GLUT_RIGHT_BUTTON}}},
         // Both textured spheres turn about x with the same poses.
         {"texgen_sphere", 120, 1, 250, 250, 30, {{0, Cue::press, GLUT_LEFT_BUTTON}}},
         {"checker_sphere", 120, 1, 250, 250, 30, {{0, Cue::press, GLUT_LEFT_BUTTON}}},
@@ -149,8 +151,9 @@ std::vector<Image> record(const Script& script, int last, bool with_input)
 int usage()
 {
     std::fprintf(stderr, "usage: %s_record --film OUT.webp [--frames N] [--without-input]\n"
-                         "       %s_record --still OUT.png [-- TOOLKIT OPTIONS...]\n",
-                 program.name, program.name);
+                         "       %s_record --still OUT.png [-- TOOLKIT OPTIONS...]\n"
+                         "       %s_record --describe\n",
+                 program.name, program.name, program.name);
     return 2;
 }
 
@@ -173,6 +176,13 @@ int main(int argc, char** argv)
             frames = std::max(1, std::min(script.frames, std::atoi(argv[++i])));
         else if (arg == "--without-input")
             with_input = false;
+        else if (arg == "--describe") {
+            std::printf("frames=%d width=%d height=%d cues=", script.frames, script.width, script.height);
+            for (size_t c = 0; c < script.cues.size(); ++c)
+                std::printf("%s%d", c ? "," : "", script.cues[c].frame);
+            std::printf("\n");
+            return 0;
+        }
         else if (arg == "--") {
             args.insert(args.end(), argv + i + 1, argv + argc);
             break;

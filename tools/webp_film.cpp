@@ -4,6 +4,7 @@
 #include <webp/encode.h>
 #include <webp/mux.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
@@ -63,7 +64,7 @@ bool write_webp_film(const std::string& path, const Film& film)
     return ok;
 }
 
-std::optional<Film> read_webp_film(const std::string& path)
+std::optional<Film> read_webp_film(const std::string& path, int frame_ms)
 {
     std::ifstream in(path, std::ios::binary);
     const std::vector<char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
@@ -77,7 +78,7 @@ std::optional<Film> read_webp_film(const std::string& path)
         return std::nullopt;
     WebPAnimInfo info;
     WebPAnimDecoderGetInfo(decoder, &info);
-    Film film{static_cast<int>(info.canvas_width), static_cast<int>(info.canvas_height), 0, {}};
+    Film film{static_cast<int>(info.canvas_width), static_cast<int>(info.canvas_height), frame_ms, {}};
     int previous = 0;
     while (WebPAnimDecoderHasMoreFrames(decoder)) {
         uint8_t* rgba = nullptr;
@@ -86,13 +87,14 @@ std::optional<Film> read_webp_film(const std::string& path)
             WebPAnimDecoderDelete(decoder);
             return std::nullopt;
         }
-        film.frame_ms = timestamp - previous;
+        const int repeats = std::max(1, (timestamp - previous + frame_ms / 2) / frame_ms);
         previous = timestamp;
         Image frame{film.width, film.height, {}};
         frame.pixels.reserve(static_cast<size_t>(film.width) * film.height);
         for (size_t i = 0; i < static_cast<size_t>(film.width) * film.height; ++i)
             frame.pixels.push_back({rgba[i * 4], rgba[i * 4 + 1], rgba[i * 4 + 2]});
-        film.frames.push_back(std::move(frame));
+        for (int i = 0; i < repeats; ++i)
+            film.frames.push_back(frame);
     }
     WebPAnimDecoderDelete(decoder);
     return film;

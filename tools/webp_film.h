@@ -17,5 +17,7 @@ struct Film {
 // False if libwebp refuses a frame or the file cannot be written.
 bool write_webp_film(const std::string& path, const Film& film);
 
-// Every frame of an animated (or still) WebP file, or nothing.
-std::optional<Film> read_webp_film(const std::string& path);
+// Every frame of an animated (or still) WebP file, or nothing. The encoder
+// merges a run of equal frames into one longer frame; they come back as
+// frame_ms frames each again.
+std::optional<Film> read_webp_film(const std::string& path, int frame_ms = 40);

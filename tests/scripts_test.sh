@@ -1,0 +1,52 @@
+#!/usr/bin/env bash
+# The README's demo command as a user meets it off the usual path: in a
+# folder whose name has a space, after a configure that failed, with no
+# display. It must recover on the second run and save the gallery's picture.
+# Usage: scripts_test.sh <source folder>
+set -euo pipefail
+
+source=$1
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+copy="$work/a folder with spaces/glut demos"
+mkdir -p "$copy"
+tar -C "$source" --exclude='./build*' --exclude=./.git -cf - . | tar -C "$copy" -xf -
+fail=0
+
+# A configure that fails halfway leaves a cache and no build files behind.
+mv "$copy/catalogue/programs.txt" "$copy/catalogue/programs.saved"
+if (cd "$copy" && cmake --preset demo >"$work/first.log" 2>&1); then
+    echo "the broken configure did not fail"
+    fail=1
+fi
+[ -f "$copy/build-demo/CMakeCache.txt" ] || echo "note: the failed configure left no cache"
+mv "$copy/catalogue/programs.saved" "$copy/catalogue/programs.txt"
+
+# The second run, from another folder, without a display.
+mkdir -p "$work/elsewhere"
+if ! (cd "$work/elsewhere" && env -u DISPLAY DEMO_SKIP_INSTALL=1 "$copy/demo.sh" line_stipple >"$work/second.log" 2>&1); then
+    echo "the second run failed:"
+    cat "$work/second.log"
+    fail=1
+fi
+grep -q "^Building line_stipple" "$work/second.log" || {
+    echo "the demo did not say what it builds: $(cat "$work/second.log")"
+    fail=1
+}
+if ! cmp -s "$work/elsewhere/line_stipple.png" "$source/docs/gallery/line_stipple.png"; then
+    echo "the saved picture is not the gallery's picture of line_stipple"
+    fail=1
+fi
+
+# Help, and a hint for a misspelt name.
+"$copy/demo.sh" --help | grep -q -- "--gallery" || {
+    echo "--help does not mention --gallery"
+    fail=1
+}
+status=0
+"$copy/demo.sh" color-cube 2>"$work/hint.log" || status=$?
+if [ $status -ne 2 ] || ! grep -q "Did you mean: ./demo.sh color_cube" "$work/hint.log"; then
+    echo "no hint for color-cube (status $status): $(cat "$work/hint.log")"
+    fail=1
+fi
+exit $fail
