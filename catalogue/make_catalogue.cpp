@@ -236,7 +236,8 @@ std::string desktop_entry(const Stanza& program)
     const std::string& name = program.at("Program");
     return "[Desktop Entry]\nType=Application\nName=" + name +
            "\nGenericName=OpenGL demonstration\nComment=" + capitalised(program.at("Summary")) + "\nExec=" + name +
-           "\nIcon=glut-demos-" + name + "\nTerminal=false\nCategories=Graphics;Education;ComputerScience;\n";
+           "\nIcon=glut-demos-" + name +
+           "\nTerminal=false\nCategories=Graphics;Education;ComputerScience;\nKeywords=OpenGL;GLUT;demo;\n";
 }
 
 std::string tests_header(const Catalogue& catalogue)

@@ -3,12 +3,15 @@
 #include <X11/keysym.h>
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 #include "deadline.h"
 #include "program_table.h"
 #include "running_program.h"
+#include "x_server.h"
 
 TEST(ColorCubeProgram, OpensItsTitledWindowAndTurnsAboutTheClickedAxis)
 {
@@ -81,4 +84,37 @@ TEST(ProgramTable, NamesEveryProgramTheBuildMakesInItsOrder)
     for (const ProgramRow& row : program_rows)
         tabled.push_back(row.name);
     EXPECT_EQ(tabled, built_programs());
+}
+
+TEST(UserDesktop, TheTestsNeverDrawOnADisplayTheyDidNotStart)
+{
+    // A stand-in for the user's desktop, watched for any window made on it.
+    XvfbServer desktop = start_xvfb();
+    Display* watcher = XOpenDisplay(desktop.display.c_str());
+    ASSERT_NE(watcher, nullptr);
+    XSelectInput(watcher, DefaultRootWindow(watcher), SubstructureNotifyMask);
+    XSync(watcher, False);
+
+    // Tests that start programs and tests that run them in-process, started
+    // as a user with that desktop would start them.
+    char self[4096] = {};
+    ASSERT_GT(readlink("/proc/self/exe", self, sizeof self - 1), 0);
+    const std::string folder = std::string(self).substr(0, std::string(self).rfind('/'));
+    for (const std::string& test :
+         {folder + "/e2e_test --gtest_filter=ColorCubeProgram.*",
+          folder + "/frame_test --gtest_filter=DemoStart.TitlesWithArgv0AsTypedAndAppliesTheGeometry"}) {
+        const std::string command = "env -u DEMO_TEST_DISPLAY DISPLAY=" + desktop.display + " " + test + " >/dev/null";
+        EXPECT_EQ(std::system(command.c_str()), 0) << test;
+    }
+
+    int windows_made = 0;
+    XSync(watcher, False);
+    while (XPending(watcher)) {
+        XEvent event;
+        XNextEvent(watcher, &event);
+        windows_made += event.type == CreateNotify;
+    }
+    EXPECT_EQ(windows_made, 0) << "the tests made windows on the user's display";
+    XCloseDisplay(watcher);
+    stop_xvfb(desktop);
 }
