@@ -127,8 +127,8 @@ std::string help_text(const Stanza& program, const Catalogue& catalogue, const s
         for (const std::string& line : wrapped(option.at("Effect"), 70))
             out << "      " << line << "\n";
     }
-    out << "\n  --help     print this text and exit\n  --version  print the version and exit\n\nglut-demos "
-        << version << "; see also man " << name << "\n";
+    out << "\n  --help     print this text and exit\n  --version  print the version and exit\n\nglut-demos " << version
+        << "; see also man " << name << "\n";
     return out.str();
 }
 

@@ -93,13 +93,7 @@ const std::vector<Script>& scripts()
         // From rest about x until it whirls.
         {"wire_sphere_spin", 75, 1, 250, 250, 20, {{0, Cue::press, GLUT_LEFT_BUTTON}}},
         // The block spins; a drag turns the scene; Space stops the block.
-        {"mesh_emblem",
-         150,
-         2,
-         320,
-         240,
-         30,
-         joined(drag(40, 40, 320, 240, 60, -40), {{115, Cue::key, ' '}})},
+        {"mesh_emblem", 150, 2, 320, 240, 30, joined(drag(40, 40, 320, 240, 60, -40), {{115, Cue::key, ' '}})},
         // Grey, the fixed material, then grey with the red highlight that stays.
         {"material_sphere", 90, 0, 250, 250, 45, {{29, Cue::key, 'o'}, {59, Cue::key, 'o'}}},
         {"square_single", 90, 1, 250, 250, 20, {}},
@@ -150,9 +144,10 @@ std::vector<Image> record(const Script& script, int last, bool with_input)
 
 int usage()
 {
-    std::fprintf(stderr, "usage: %s_record --film OUT.webp [--frames N] [--without-input]\n"
-                         "       %s_record --still OUT.png [-- TOOLKIT OPTIONS...]\n"
-                         "       %s_record --describe\n",
+    std::fprintf(stderr,
+                 "usage: %s_record --film OUT.webp [--frames N] [--without-input]\n"
+                 "       %s_record --still OUT.png [-- TOOLKIT OPTIONS...]\n"
+                 "       %s_record --describe\n",
                  program.name, program.name, program.name);
     return 2;
 }
@@ -182,8 +177,7 @@ int main(int argc, char** argv)
                 std::printf("%s%d", c ? "," : "", script.cues[c].frame);
             std::printf("\n");
             return 0;
-        }
-        else if (arg == "--") {
+        } else if (arg == "--") {
             args.insert(args.end(), argv + i + 1, argv + argc);
             break;
         } else

@@ -35,11 +35,8 @@ const Callback& callback_of(const ProgramSetup& setup, CallbackKind kind)
     if (const Callback* callback = find_callback(setup, kind))
         return *callback;
     ADD_FAILURE() << setup.name << " registers no callback of kind " << static_cast<int>(kind);
-    static const Callback none{.kind = CallbackKind::none,
-                               .plain = no_plain,
-                               .pair = no_pair,
-                               .button = no_button,
-                               .key = no_key};
+    static const Callback none{
+        .kind = CallbackKind::none, .plain = no_plain, .pair = no_pair, .button = no_button, .key = no_key};
     return none;
 }
 

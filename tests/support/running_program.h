@@ -51,7 +51,8 @@ public:
     {
         const Image image = grab();
         if (image.pixels.empty()) {
-            ADD_FAILURE() << "the program's window is gone; stderr: " << read_stderr(const_cast<ProgramProcess&>(process_));
+            ADD_FAILURE() << "the program's window is gone; stderr: "
+                          << read_stderr(const_cast<ProgramProcess&>(process_));
             return {-1, -1, -1};
         }
         return image.at(image.width / 2, image.height / 2);
