@@ -2,6 +2,8 @@
 #include "demo_frame.h"
 
 #include <GL/glut.h>
+#include <X11/Xlib.h>
+#include <X11/Xproto.h>
 
 #include "window_place.h"
 
@@ -37,6 +39,21 @@ void register_callback(const Callback& callback)
     }
 }
 
+// Mesa's software rasterizers read a single-buffered window back with
+// XGetImage. When the window shrinks between the size they asked for and the
+// read, the server answers BadMatch, and Xlib's default handler would end the
+// program in the middle of a resize. What was read is about to be drawn
+// again, so that one error is let pass; every other error goes to the
+// handler that was there before, as it always did.
+XErrorHandler earlier_handler = nullptr;
+
+int pass_stale_readback(Display* display, XErrorEvent* error)
+{
+    if (error->error_code == BadMatch && error->request_code == X_GetImage)
+        return 0;
+    return earlier_handler ? earlier_handler(display, error) : 0;
+}
+
 #if defined(__SANITIZE_ADDRESS__)
 // The GL driver is unloaded at exit, and what only its globals pointed to
 // would then look leaked; check for leaks while it is still loaded. Handlers
@@ -62,6 +79,7 @@ void demo_start(int& argc, char** argv, const ProgramSetup& setup)
 
     const PlaceOptions typed = place_options(argc, argv);
     glutInit(&argc, argv);
+    earlier_handler = XSetErrorHandler(pass_stale_readback);
     if (setup.display_mode)
         glutInitDisplayMode(*setup.display_mode);
     place_window(typed, setup);

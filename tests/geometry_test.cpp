@@ -38,17 +38,6 @@ const GeometryCase geometry_cases[] = {
     {"200x200-0-0", 200, 200, GeometryCase::from_right, 0, 0},
 };
 
-class EveryProgram : public testing::TestWithParam<ProgramRow> {};
-
-std::string case_name(const testing::TestParamInfo<ProgramRow>& info) { return info.param.name; }
-
-int lit_pixels(const Image& image)
-{
-    int n = 0;
-    for (const Rgb& c : image.pixels)
-        n += c.r + c.g + c.b > 30;
-    return n;
-}
 
 } // namespace
 
@@ -112,4 +101,4 @@ TEST_P(EveryProgram, OtherToolkitOptionsKeepTheirMeaning)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Options, EveryProgram, testing::ValuesIn(program_rows), case_name);
+INSTANTIATE_TEST_SUITE_P(Options, EveryProgram, testing::ValuesIn(program_rows), row_name);

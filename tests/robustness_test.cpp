@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <random>
 #include <string>
 #include <vector>
@@ -20,18 +21,6 @@ RunningProgram started(const ProgramRow& row)
     return RunningProgram(binary(row.name), title_for(row, binary(row.name)));
 }
 
-class EveryProgram : public testing::TestWithParam<ProgramRow> {};
-
-std::string case_name(const testing::TestParamInfo<ProgramRow>& info) { return info.param.name; }
-
-// Non-black pixels of a picture.
-int lit_pixels(const Image& image)
-{
-    int n = 0;
-    for (const Rgb& c : image.pixels)
-        n += c.r + c.g + c.b > 30;
-    return n;
-}
 
 } // namespace
 
@@ -91,7 +80,9 @@ TEST_P(EveryProgram, SurvivesAResizeStormAndRepaintsRightAfterIt)
         EXPECT_TRUE(poll_until(10.0, [&] { return std::abs(lit_pixels(running.grab()) - 150 * 150) < 700; }))
             << "lit pixels " << lit_pixels(running.grab()) << ", expected about " << 150 * 150;
     } else {
-        EXPECT_TRUE(poll_until(10.0, [&] { return lit_pixels(running.grab()) > 0; })) << "nothing drawn";
+        EXPECT_TRUE(poll_until(10.0, [&] { return lit_pixels(running.grab()) > 0; }))
+            << "nothing drawn in a " << running.grab().width << " x " << running.grab().height
+            << " window; running: " << running.still_running() << "; stderr: " << read_stderr(running.process());
     }
 }
 
@@ -139,6 +130,9 @@ TEST_P(EveryProgram, ResidentMemoryDoesNotGrowOverALongRun)
 #if defined(__SANITIZE_ADDRESS__)
     GTEST_SKIP() << "under AddressSanitizer resident memory measures its quarantine, not the program";
 #endif
+    if (const char* driver = std::getenv("GALLIUM_DRIVER"); driver && std::string(driver) == "softpipe")
+        GTEST_SKIP() << "the stretches are timed for llvmpipe's frame rate; under softpipe the driver's own caches "
+                        "grow through them (the llvmpipe pass and LeakSanitizer watch the programs' memory)";
     const ProgramRow& row = GetParam();
     RunningProgram running = started(row);
     ASSERT_NE(running.window(), 0u);
@@ -184,4 +178,4 @@ TEST_P(EveryProgram, ResidentMemoryDoesNotGrowOverALongRun)
     EXPECT_LT(least_growth, 64) << "resident memory grew in every stretch: " << trace;
 }
 
-INSTANTIATE_TEST_SUITE_P(Robustness, EveryProgram, testing::ValuesIn(program_rows), case_name);
+INSTANTIATE_TEST_SUITE_P(Robustness, EveryProgram, testing::ValuesIn(program_rows), row_name);

@@ -1,6 +1,8 @@
 // Every program of the suite with what the end-to-end tests need to know of it.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <cstring>
 #include <ostream>
 #include <sstream>
@@ -35,8 +37,12 @@ inline const ProgramRow program_rows[] = {
 // freeglut's window size when the program sets none.
 constexpr int toolkit_default_size = 300;
 
-// Names the row in test output.
+// Names the row in test output, and each case of a test over the rows.
 inline void PrintTo(const ProgramRow& row, std::ostream* out) { *out << row.name; }
+inline std::string row_name(const testing::TestParamInfo<ProgramRow>& info) { return info.param.name; }
+
+// A test run once for each program.
+class EveryProgram : public testing::TestWithParam<ProgramRow> {};
 
 inline std::string binary(const std::string& name) { return std::string(DEMO_BIN_DIR) + "/" + name; }
 

@@ -10,6 +10,15 @@
 #include "x_client.h"
 #include "x_server.h"
 
+// Non-black pixels of a picture.
+inline int lit_pixels(const Image& image)
+{
+    int n = 0;
+    for (const Rgb& c : image.pixels)
+        n += c.r + c.g + c.b > 30;
+    return n;
+}
+
 class RunningProgram {
 public:
     // Started as exe with no arguments but its own path as argv[0].
