@@ -38,7 +38,6 @@ const GeometryCase geometry_cases[] = {
     {"200x200-0-0", 200, 200, GeometryCase::from_right, 0, 0},
 };
 
-
 } // namespace
 
 TEST_P(EveryProgram, GeometryGivesAWholeWindowOnTheScreen)

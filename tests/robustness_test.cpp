@@ -21,7 +21,6 @@ RunningProgram started(const ProgramRow& row)
     return RunningProgram(binary(row.name), title_for(row, binary(row.name)));
 }
 
-
 } // namespace
 
 TEST_P(EveryProgram, EndsAtOnceWithTheToolkitsMessageWhenThereIsNoDisplay)
