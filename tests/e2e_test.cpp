@@ -100,9 +100,10 @@ TEST(UserDesktop, TheTestsNeverDrawOnADisplayTheyDidNotStart)
     char self[4096] = {};
     ASSERT_GT(readlink("/proc/self/exe", self, sizeof self - 1), 0);
     const std::string folder = std::string(self).substr(0, std::string(self).rfind('/'));
+    // The folder is quoted for the shell: a checkout's path may hold spaces.
     for (const std::string& test :
-         {folder + "/e2e_test --gtest_filter=ColorCubeProgram.*",
-          folder + "/frame_test --gtest_filter=DemoStart.TitlesWithArgv0AsTypedAndAppliesTheGeometry"}) {
+         {"'" + folder + "/e2e_test' --gtest_filter=ColorCubeProgram.*",
+          "'" + folder + "/frame_test' --gtest_filter=DemoStart.TitlesWithArgv0AsTypedAndAppliesTheGeometry"}) {
         const std::string command = "env -u DEMO_TEST_DISPLAY DISPLAY=" + desktop.display + " " + test + " >/dev/null";
         EXPECT_EQ(std::system(command.c_str()), 0) << test;
     }
