@@ -5,7 +5,6 @@
 #include <webp/mux.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <fstream>
 #include <iterator>
 

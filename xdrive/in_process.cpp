@@ -3,8 +3,6 @@
 #include <GL/freeglut.h>
 #include <GL/glx.h>
 
-#include <cstring>
-
 #include "deadline.h"
 #include "x_server.h"
 

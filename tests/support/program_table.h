@@ -5,7 +5,6 @@
 
 #include <cstring>
 #include <ostream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -56,14 +55,4 @@ inline bool moves(const ProgramRow& row)
         if (std::strcmp(entry.name, row.name) == 0)
             return entry.moves;
     return false;
-}
-
-// The programs the build makes, in its order.
-inline std::vector<std::string> built_programs()
-{
-    std::istringstream list(DEMO_BUILT_PROGRAMS);
-    std::vector<std::string> names;
-    for (std::string name; list >> name;)
-        names.push_back(name);
-    return names;
 }

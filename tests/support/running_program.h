@@ -56,12 +56,11 @@ public:
     Image grab() const { return grab_window(display_, window_); }
     // The pixel at the window's centre; a window that is gone fails the test
     // and reads as (-1, -1, -1), which matches no colour.
-    Rgb centre() const
+    Rgb centre()
     {
         const Image image = grab();
         if (image.pixels.empty()) {
-            ADD_FAILURE() << "the program's window is gone; stderr: "
-                          << read_stderr(const_cast<ProgramProcess&>(process_));
+            ADD_FAILURE() << "the program's window is gone; stderr: " << read_stderr(process_);
             return {-1, -1, -1};
         }
         return image.at(image.width / 2, image.height / 2);
