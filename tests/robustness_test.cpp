@@ -13,12 +13,38 @@
 #include "program_table.h"
 #include "running_program.h"
 
+#include <GL/glx.h>
+#include <X11/Xutil.h>
+
 namespace {
 
 // The program started as a user would, by its path.
 RunningProgram started(const ProgramRow& row)
 {
     return RunningProgram(binary(row.name), title_for(row, binary(row.name)));
+}
+
+// Whether the window's visual is double-buffered, as GLX reports it.
+bool double_buffered(Display* display, Window window)
+{
+    XWindowAttributes attributes{};
+    XGetWindowAttributes(display, window, &attributes);
+    XVisualInfo wanted{};
+    wanted.visualid = XVisualIDFromVisual(attributes.visual);
+    int count = 0;
+    XVisualInfo* info = XGetVisualInfo(display, VisualIDMask, &wanted, &count);
+    int doubled = 0;
+    if (info != nullptr) {
+        glXGetConfig(display, info, GLX_DOUBLEBUFFER, &doubled);
+        XFree(info);
+    }
+    return doubled != 0;
+}
+
+bool on_softpipe()
+{
+    const char* driver = std::getenv("GALLIUM_DRIVER");
+    return driver != nullptr && std::string(driver) == "softpipe";
 }
 
 } // namespace
@@ -62,16 +88,23 @@ TEST_P(EveryProgram, SurvivesAResizeStormAndRepaintsRightAfterIt)
     RunningProgram running = started(row);
     ASSERT_NE(running.window(), 0u);
     Display* d = running.display();
+    if (on_softpipe() && !double_buffered(d, running.window()))
+        GTEST_SKIP() << "Mesa 22.3's softpipe reads a single-buffered window back through MIT-SHM while it is "
+                        "being resized and, in some runs of this storm, crashes inside the driver (SIGSEGV); "
+                        "the llvmpipe pass runs it";
     std::mt19937 random(12345);
     for (auto [w, h] : {std::pair{1, 1}, std::pair{1, 900}, std::pair{2000, 1}})
         resize_window(d, running.window(), w, h);
     for (int i = 0; i < 60; ++i)
         resize_window(d, running.window(), 1 + static_cast<int>(random() % 1200), 1 + static_cast<int>(random() % 900));
     resize_window(d, running.window(), 600, 300);
-    ASSERT_TRUE(poll_until(10.0, [&] {
-        const WindowGeometry g = window_geometry(d, running.window());
-        return g.width == 600 && g.height == 300;
-    }));
+    ASSERT_TRUE(poll_until(10.0,
+                           [&] {
+                               const WindowGeometry g = window_geometry(d, running.window());
+                               return g.width == 600 && g.height == 300;
+                           }))
+        << "the window never became 600 x 300; exit status " << wait_exit(running.process(), 0.0).value_or(-1)
+        << "; stderr: " << read_stderr(running.process());
     EXPECT_TRUE(running.still_running()) << read_stderr(running.process());
     if (std::string(row.name) == "color_cube") {
         // Turning about z, the cube shows one face: a square of side 2 in a
@@ -81,7 +114,8 @@ TEST_P(EveryProgram, SurvivesAResizeStormAndRepaintsRightAfterIt)
     } else {
         EXPECT_TRUE(poll_until(10.0, [&] { return lit_pixels(running.grab()) > 0; }))
             << "nothing drawn in a " << running.grab().width << " x " << running.grab().height
-            << " window; running: " << running.still_running() << "; stderr: " << read_stderr(running.process());
+            << " window; exit status " << wait_exit(running.process(), 0.0).value_or(-1)
+            << "; stderr: " << read_stderr(running.process());
     }
 }
 
@@ -129,7 +163,7 @@ TEST_P(EveryProgram, ResidentMemoryDoesNotGrowOverALongRun)
 #if defined(__SANITIZE_ADDRESS__)
     GTEST_SKIP() << "under AddressSanitizer resident memory measures its quarantine, not the program";
 #endif
-    if (const char* driver = std::getenv("GALLIUM_DRIVER"); driver && std::string(driver) == "softpipe")
+    if (on_softpipe())
         GTEST_SKIP() << "the stretches are timed for llvmpipe's frame rate; under softpipe the driver's own caches "
                         "grow through them (the llvmpipe pass and LeakSanitizer watch the programs' memory)";
     const ProgramRow& row = GetParam();
