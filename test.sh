@@ -2,36 +2,53 @@
 # ./test.sh: installs what is missing, builds, runs the whole test suite with
 # Mesa's llvmpipe and again with softpipe, then builds with AddressSanitizer
 # and UndefinedBehaviorSanitizer and runs it a third time; any sanitizer
-# report fails the run. The tests start X servers of their own and never draw
-# on the user's display. DEMO_SKIP_INSTALL=1 skips installing packages.
+# report fails the run. Every pass runs even when an earlier one failed, and
+# the failed passes are named at the end. The tests start X servers of their
+# own and never draw on the user's display. DEMO_SKIP_INSTALL=1 skips
+# installing packages.
 set -euo pipefail
 
 cd "$(dirname "$0")"
 source tools/common.sh
 install_missing "${DEMO_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
 
-echo "== formatting"
-check_format
+failed=()
+# pass <name> <command...>: runs one pass and notes it when it fails.
+pass() {
+    local name=$1
+    shift
+    echo "== $name"
+    "$@" || failed+=("$name")
+}
 
-echo "== release build"
-build release
-echo "== tests, rendered by llvmpipe"
-ctest --preset release -j "$(nproc)"
-echo "== tests, rendered by softpipe"
-ctest --preset softpipe -j "$(nproc)"
+# The sanitizer pass: its tests, then any report the sanitizers wrote.
+sanitized_tests() {
+    local reports="$PWD/build-sanitize/sanitizer-reports" status=0
+    rm -rf "$reports"
+    mkdir -p "$reports"
+    ASAN_OPTIONS="log_path=\"$reports/asan\":detect_leaks=1" \
+        UBSAN_OPTIONS="log_path=\"$reports/ubsan\":print_stacktrace=1:halt_on_error=1" \
+        ctest --preset sanitize -j "$(nproc)" || status=$?
+    if [ -n "$(ls -A "$reports")" ]; then
+        echo "Sanitizer reports:"
+        cat "$reports"/*
+        return 1
+    fi
+    return $status
+}
 
-echo "== sanitizer build"
-build sanitize
-reports="$PWD/build-sanitize/sanitizer-reports"
-rm -rf "$reports"
-mkdir -p "$reports"
-status=0
-ASAN_OPTIONS="log_path=\"$reports/asan\":detect_leaks=1" \
-    UBSAN_OPTIONS="log_path=\"$reports/ubsan\":print_stacktrace=1:halt_on_error=1" \
-    ctest --preset sanitize -j "$(nproc)" || status=$?
-if [ -n "$(ls -A "$reports")" ]; then
-    echo "Sanitizer reports:"
-    cat "$reports"/*
+pass "formatting" check_format
+if pass "release build" build release; then
+    pass "tests, rendered by llvmpipe" ctest --preset release -j "$(nproc)"
+    pass "tests, rendered by softpipe" ctest --preset softpipe -j "$(nproc)"
+fi
+if pass "sanitizer build" build sanitize; then
+    pass "tests under the sanitizers" sanitized_tests
+fi
+
+if [ ${#failed[@]} -gt 0 ]; then
+    echo "== failed:"
+    printf '   %s\n' "${failed[@]}"
     exit 1
 fi
-exit $status
+echo "== every pass passed"

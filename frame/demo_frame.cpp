@@ -1,16 +1,17 @@
 // The start-up sequence shared by every program.
 #include "demo_frame.h"
 
-#include <GL/glut.h>
+#include <GL/freeglut.h>
+#include <GL/glx.h>
 #include <X11/Xlib.h>
 #include <X11/Xproto.h>
 
 #include "window_place.h"
 
+#include <cstdlib>
+
 #if defined(__SANITIZE_ADDRESS__)
 #include <sanitizer/lsan_interface.h>
-
-#include <cstdlib>
 #endif
 
 namespace {
@@ -54,6 +55,20 @@ int pass_stale_readback(Display* display, XErrorEvent* error)
     return earlier_handler ? earlier_handler(display, error) : 0;
 }
 
+// Mesa's software rasterizers show a single-buffered window by copying the
+// front buffer into it (an MIT-SHM PutImage), and copy it once more when the
+// context is released. The toolkit destroys its window while the window's
+// context is still current and releases the context only afterwards, when it
+// closes the display; newer Mesa then copies into a window that is gone, and
+// the server's BadDrawable ends the program with status 1 after its work is
+// done. Releasing the context while the window still exists makes that last
+// copy land, and leaves the toolkit nothing to release later.
+void release_context()
+{
+    if (Display* display = glXGetCurrentDisplay())
+        glXMakeCurrent(display, None, nullptr);
+}
+
 #if defined(__SANITIZE_ADDRESS__)
 // The GL driver is unloaded at exit, and what only its globals pointed to
 // would then look leaked; check for leaks while it is still loaded. Handlers
@@ -82,10 +97,17 @@ void demo_start(int& argc, char** argv, const ProgramSetup& setup)
     earlier_handler = XSetErrorHandler(pass_stale_readback);
     if (setup.display_mode)
         glutInitDisplayMode(*setup.display_mode);
-    place_window(typed, setup);
+    const int gravity = place_window(typed, setup);
     for (const WindowStep& step : setup.geometry)
         apply_geometry(step);
     glutCreateWindow(setup.title ? setup.title : argv[0]);
+    keep_gravity(gravity);
+    // The toolkit tears its windows down at exit from a handler it registered
+    // in glutInit; this one, registered later, runs before it. The close
+    // callback covers a window closed by the window manager, which the
+    // toolkit destroys before it exits.
+    std::atexit(release_context);
+    glutCloseFunc(release_context);
 #if defined(__SANITIZE_ADDRESS__)
     std::atexit(check_leaks_before_driver_unload);
 #endif

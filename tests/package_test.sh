@@ -5,6 +5,9 @@
 # manual page that renders without warnings and a valid menu entry with its
 # icon, and the licence is there. Usage: package_test.sh <build folder> <program>...
 set -euo pipefail
+# Built as by a user whose login umask is 002, Debian 13's default: the
+# package's folders and files must keep Debian's modes all the same.
+umask 002
 
 build=$1
 shift

@@ -82,6 +82,30 @@ TEST_P(EveryProgram, OpensTitledWithItsOwnNameWhenStartedWithoutArguments)
     EXPECT_TRUE(running.still_running());
 }
 
+TEST_P(EveryProgram, EndsWithStatusZeroAndNoXErrorWhenItsWindowIsClosed)
+{
+    // Closed as a window manager closes it, once it has drawn; Escape, where
+    // the program takes it, in a second run.
+    const ProgramRow& row = GetParam();
+    for (const bool by_escape : {false, true}) {
+        if (by_escape && !row.escape_exits)
+            continue;
+        RunningProgram running = started(row);
+        ASSERT_NE(running.window(), 0u);
+        ASSERT_TRUE(poll_until(10.0, [&] { return lit_pixels(running.grab()) > 0; })) << "nothing drawn";
+        if (by_escape)
+            type_key(running.display(), running.window(), XK_Escape);
+        else
+            close_window(running.display(), running.window());
+        const char* how = by_escape ? "Escape" : "closing the window";
+        const std::optional<int> status = wait_exit(running.process(), 10.0);
+        ASSERT_TRUE(status.has_value()) << how << " did not end the program";
+        const std::string message = read_stderr(running.process());
+        EXPECT_EQ(*status, 0) << "after " << how << "; stderr: " << message;
+        EXPECT_EQ(message.find("X Error"), std::string::npos) << "after " << how << ": " << message;
+    }
+}
+
 TEST_P(EveryProgram, SurvivesAResizeStormAndRepaintsRightAfterIt)
 {
     const ProgramRow& row = GetParam();

@@ -6,10 +6,11 @@ DEMO_PACKAGES=(
     freeglut3-dev libglu1-mesa-dev libgl-dev libgl1-mesa-dri
     xvfb libx11-dev libxtst-dev libpng-dev libwebp-dev
 )
-# And those only the tests need: GoogleTest, the formatter, and Debian's own
-# checkers for the package, the manual pages and the menu entries.
+# And those only the tests need: GoogleTest, the formatter, Debian's own
+# checkers for the package, the manual pages and the menu entries, and a
+# window manager with a small X program to compare the programs' frames with.
 TEST_PACKAGES=(
-    libgtest-dev clang-format dpkg-dev file lintian man-db desktop-file-utils
+    libgtest-dev clang-format dpkg-dev file lintian man-db desktop-file-utils openbox x11-apps
 )
 
 # install_missing <package>...: installs the packages that are not installed

@@ -1,5 +1,6 @@
 #include "x_client.h"
 
+#include <X11/Xatom.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
 #include <X11/keysym.h>
@@ -185,6 +186,61 @@ void resize_window(Display* display, Window window, int width, int height)
 {
     XResizeWindow(display, window, static_cast<unsigned>(width), static_cast<unsigned>(height));
     XSync(display, False);
+}
+
+void close_window(Display* display, Window window)
+{
+    XEvent event{};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = window;
+    event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
+    event.xclient.data.l[1] = CurrentTime;
+    XSendEvent(display, window, False, NoEventMask, &event);
+    XSync(display, False);
+}
+
+void close_through_manager(Display* display, Window window)
+{
+    XEvent event{};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = window;
+    event.xclient.message_type = XInternAtom(display, "_NET_CLOSE_WINDOW", False);
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = CurrentTime;
+    event.xclient.data.l[1] = 1; // from an application
+    XSendEvent(display, DefaultRootWindow(display), False, SubstructureRedirectMask | SubstructureNotifyMask, &event);
+    XSync(display, False);
+}
+
+WindowGeometry frame_geometry(Display* display, Window window)
+{
+    WindowGeometry g = window_geometry(display, window);
+    XWindowAttributes attributes{};
+    XGetWindowAttributes(display, window, &attributes);
+    const int border = attributes.border_width;
+    g = {g.x - border, g.y - border, g.width + 2 * border, g.height + 2 * border};
+    Atom type = None;
+    int format = 0;
+    unsigned long count = 0, after = 0;
+    unsigned char* data = nullptr;
+    poll_until(5.0, [&] {
+        if (data != nullptr)
+            XFree(data);
+        data = nullptr;
+        XGetWindowProperty(display, window, XInternAtom(display, "_NET_FRAME_EXTENTS", False), 0, 4, False, XA_CARDINAL,
+                           &type, &format, &count, &after, &data);
+        return data != nullptr && count == 4;
+    });
+    if (data != nullptr && count == 4) {
+        const long* e = reinterpret_cast<const long*>(data); // left, right, top, bottom
+        g = {g.x - static_cast<int>(e[0]), g.y - static_cast<int>(e[2]), g.width + static_cast<int>(e[0] + e[1]),
+             g.height + static_cast<int>(e[2] + e[3])};
+    }
+    if (data != nullptr)
+        XFree(data);
+    return g;
 }
 
 Image grab_window(Display* display, Window window)

@@ -56,6 +56,18 @@ void move_window(Display* display, Window window, int x, int y);
 
 void resize_window(Display* display, Window window, int width, int height);
 
+// Asks the window's program to close it, as a window manager does when the
+// user closes the window: a WM_DELETE_WINDOW message of the WM_PROTOCOLS kind.
+void close_window(Display* display, Window window);
+
+// Asks the window manager to close the window, as its close button does
+// (EWMH's _NET_CLOSE_WINDOW); the manager then asks the program.
+void close_through_manager(Display* display, Window window);
+
+// Where the window's frame lies on the screen: the window and its border,
+// widened by the decorations the window manager reports (_NET_FRAME_EXTENTS).
+WindowGeometry frame_geometry(Display* display, Window window);
+
 Image grab_window(Display* display, Window window);
 
 // Real input: pointer to a place in the window, button presses, keys.

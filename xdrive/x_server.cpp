@@ -1,5 +1,7 @@
 #include "x_server.h"
 
+#include <X11/Xlib.h>
+
 #include <csignal>
 #include <cstdlib>
 #include <fcntl.h>
@@ -14,8 +16,30 @@
 namespace {
 
 XvfbServer private_server;
+pid_t window_manager = -1;
 
 void stop_private_server() { stop_xvfb(private_server); }
+
+void stop_window_manager()
+{
+    kill(window_manager, SIGTERM);
+    waitpid(window_manager, nullptr, 0);
+}
+
+// Whether the window manager has framed the window: it sets the window's
+// _NET_FRAME_EXTENTS when it does.
+bool framed(Display* display, Window window)
+{
+    Atom type = None;
+    int format = 0;
+    unsigned long count = 0, after = 0;
+    unsigned char* data = nullptr;
+    XGetWindowProperty(display, window, XInternAtom(display, "_NET_FRAME_EXTENTS", False), 0, 4, False, AnyPropertyType,
+                       &type, &format, &count, &after, &data);
+    if (data != nullptr)
+        XFree(data);
+    return count == 4;
+}
 
 // Reads the display number that Xvfb writes to its -displayfd pipe once it
 // accepts connections.
@@ -93,4 +117,32 @@ void use_private_display()
     private_server = start_xvfb();
     std::atexit(stop_private_server);
     setenv("DISPLAY", private_server.display.c_str(), 1);
+}
+
+void start_window_manager()
+{
+    Display* display = XOpenDisplay(nullptr);
+    if (display == nullptr)
+        throw std::runtime_error("cannot open the X display for the window manager");
+    window_manager = fork();
+    if (window_manager < 0)
+        throw std::runtime_error("fork failed");
+    if (window_manager == 0) {
+        prctl(PR_SET_PDEATHSIG, SIGTERM);
+        const int quiet = open("/dev/null", O_WRONLY);
+        dup2(quiet, STDOUT_FILENO);
+        dup2(quiet, STDERR_FILENO);
+        execlp("openbox", "openbox", static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    std::atexit(stop_window_manager);
+    // Ready once it frames a window: a probe window of this process's own.
+    const Window probe = XCreateSimpleWindow(display, DefaultRootWindow(display), 0, 0, 10, 10, 0, 0, 0);
+    XMapWindow(display, probe);
+    XSync(display, False);
+    const bool managed = poll_until(10.0, [&] { return framed(display, probe); });
+    XDestroyWindow(display, probe);
+    XCloseDisplay(display);
+    if (!managed)
+        throw std::runtime_error("openbox did not start managing the screen (is the openbox package installed?)");
 }

@@ -22,3 +22,8 @@ void stop_xvfb(XvfbServer& server);
 // DEMO_TEST_DISPLAY names a display does it point DISPLAY there instead: the
 // one way to run the tests on a server the suite did not start.
 void use_private_display();
+
+// Starts openbox, a reparenting window manager, on the display DISPLAY names
+// and waits until it manages the screen; it ends with this process. The
+// window-manager tests run the programs under it as on a desktop.
+void start_window_manager();

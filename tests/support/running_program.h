@@ -25,7 +25,10 @@ public:
     RunningProgram(const std::string& exe, const std::string& title) : RunningProgram(exe, title, {exe}) {}
 
     // args is the whole argument vector, argv[0] included; it may be empty.
-    RunningProgram(const std::string& exe, const std::string& title, const std::vector<std::string>& args)
+    // A window partly off the screen is moved onto it, unless left where its
+    // program and the window manager put it.
+    RunningProgram(const std::string& exe, const std::string& title, const std::vector<std::string>& args,
+                   bool leave_in_place = false)
     {
         use_private_display();
         display_ = open_display();
@@ -35,8 +38,8 @@ public:
             placed_ = window_geometry(display_, window_);
             // Only a window wholly on the screen can be read back.
             const Screen* screen = DefaultScreenOfDisplay(display_);
-            if (placed_.x < 0 || placed_.y < 0 || placed_.x + placed_.width > screen->width ||
-                placed_.y + placed_.height > screen->height)
+            if (!leave_in_place && (placed_.x < 0 || placed_.y < 0 || placed_.x + placed_.width > screen->width ||
+                                    placed_.y + placed_.height > screen->height))
                 move_window(display_, window_, 0, 0);
         }
     }
