@@ -1,7 +1,7 @@
 // The start-up sequence shared by every program.
 #include "demo_frame.h"
 
-#include <GL/freeglut.h>
+#include <GL/glut.h>
 #include <GL/glx.h>
 #include <X11/Xlib.h>
 #include <X11/Xproto.h>
@@ -9,6 +9,7 @@
 #include "window_place.h"
 
 #include <cstdlib>
+#include <dlfcn.h>
 
 #if defined(__SANITIZE_ADDRESS__)
 #include <sanitizer/lsan_interface.h>
@@ -55,20 +56,6 @@ int pass_stale_readback(Display* display, XErrorEvent* error)
     return earlier_handler ? earlier_handler(display, error) : 0;
 }
 
-// Mesa's software rasterizers show a single-buffered window by copying the
-// front buffer into it (an MIT-SHM PutImage), and copy it once more when the
-// context is released. The toolkit destroys its window while the window's
-// context is still current and releases the context only afterwards, when it
-// closes the display; newer Mesa then copies into a window that is gone, and
-// the server's BadDrawable ends the program with status 1 after its work is
-// done. Releasing the context while the window still exists makes that last
-// copy land, and leaves the toolkit nothing to release later.
-void release_context()
-{
-    if (Display* display = glXGetCurrentDisplay())
-        glXMakeCurrent(display, None, nullptr);
-}
-
 #if defined(__SANITIZE_ADDRESS__)
 // The GL driver is unloaded at exit, and what only its globals pointed to
 // would then look leaked; check for leaks while it is still loaded. Handlers
@@ -102,12 +89,6 @@ void demo_start(int& argc, char** argv, const ProgramSetup& setup)
         apply_geometry(step);
     glutCreateWindow(setup.title ? setup.title : argv[0]);
     keep_gravity(gravity);
-    // The toolkit tears its windows down at exit from a handler it registered
-    // in glutInit; this one, registered later, runs before it. The close
-    // callback covers a window closed by the window manager, which the
-    // toolkit destroys before it exits.
-    std::atexit(release_context);
-    glutCloseFunc(release_context);
 #if defined(__SANITIZE_ADDRESS__)
     std::atexit(check_leaks_before_driver_unload);
 #endif
@@ -115,6 +96,27 @@ void demo_start(int& argc, char** argv, const ProgramSetup& setup)
         register_callback(callback);
     if (setup.after_registration)
         setup.after_registration();
+}
+
+// Mesa's software rasterizers show a single-buffered window by copying its
+// front buffer into it (an MIT-SHM PutImage), and once more when the context
+// is released. The toolkit, closing a window, destroys the window's context
+// while it is still current and then the window: the context lives on,
+// bound to a window that is gone, until the display is closed, and its last
+// copy then fails. Newer Mesa turns that into a BadDrawable that ends the
+// program with status 1 after its work is done, and softpipe into a crash in
+// its clean-up. So the toolkit's calls of glXDestroyContext come here first
+// (this definition in the program stands before the GL library's): a current
+// context is released while its window still exists, then destroyed by GL.
+extern "C" void glXDestroyContext(Display* display, GLXContext context)
+{
+    using Destroy = void (*)(Display*, GLXContext);
+    static const auto gl_destroy = reinterpret_cast<Destroy>(dlsym(RTLD_NEXT, "glXDestroyContext"));
+    if (context != nullptr && context == glXGetCurrentContext()) {
+        glFinish();
+        glXMakeCurrent(display, None, nullptr);
+    }
+    gl_destroy(display, context);
 }
 
 int demo_main(int argc, char** argv, const ProgramSetup& setup)

@@ -12,6 +12,7 @@
 
 #include "demo_frame.h"
 #include "in_process.h"
+#include "mesa_quirks.h"
 #include "rgb.h"
 
 // Starts the program as if invoked as argv0 (its own name when nullptr).
@@ -59,6 +60,7 @@ class ProgramTest : public testing::Test {
 protected:
     void SetUp() override
     {
+        SKIP_WHERE_SOFTPIPE_CANNOT_END_SINGLE_BUFFERED(!program.display_mode || !(*program.display_mode & GLUT_DOUBLE));
         start_program(program);
         redraw();
     }

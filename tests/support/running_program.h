@@ -7,6 +7,9 @@
 #include <string>
 #include <vector>
 
+#include <GL/glx.h>
+#include <X11/Xutil.h>
+
 #include "x_client.h"
 #include "x_server.h"
 
@@ -69,6 +72,22 @@ public:
         return image.at(image.width / 2, image.height / 2);
     }
     bool still_running() { return !wait_exit(process_, 0.0).has_value(); }
+    // Whether the window's visual is double-buffered, as GLX reports it.
+    bool double_buffered() const
+    {
+        XWindowAttributes attributes{};
+        XGetWindowAttributes(display_, window_, &attributes);
+        XVisualInfo wanted{};
+        wanted.visualid = XVisualIDFromVisual(attributes.visual);
+        int count = 0;
+        XVisualInfo* info = XGetVisualInfo(display_, VisualIDMask, &wanted, &count);
+        int doubled = 0;
+        if (info != nullptr) {
+            glXGetConfig(display_, info, GLX_DOUBLEBUFFER, &doubled);
+            XFree(info);
+        }
+        return doubled != 0;
+    }
 
 private:
     Display* display_ = nullptr;

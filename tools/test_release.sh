@@ -1,0 +1,74 @@
+#!/usr/bin/env bash
+# tools/test_release.sh <release>: runs ./test.sh on another Debian release,
+# as a new user of it would. Makes a fresh root of the release with
+# debootstrap from the Debian archive, adds a user who is not root but may use
+# sudo, copies this tree into the user's home and runs ./test.sh there in a
+# login shell, so the release's own umask and the user's lack of a git
+# identity apply, and test.sh installs what it needs through sudo.
+#   tools/test_release.sh trixie        # Debian 13
+#   tools/test_release.sh testing       # the next release, with newer Mesa
+# Needs root (or sudo) for debootstrap and chroot. The root is removed at the
+# end; DEMO_KEEP_ROOT=1 keeps it, and says where. DEMO_DEBIAN_MIRROR names
+# another Debian archive than deb.debian.org.
+set -euo pipefail
+
+release=${1:-}
+if [ -z "$release" ] || [ "$release" = --help ] || [ "$release" = -h ]; then
+    sed -n '2,13s/^# \{0,1\}//p' "$0"
+    [ -n "$release" ]
+    exit
+fi
+here=$(cd "$(dirname "$0")/.." && pwd)
+if [ "$(id -u)" -ne 0 ]; then
+    exec sudo DEMO_KEEP_ROOT="${DEMO_KEEP_ROOT:-}" DEMO_DEBIAN_MIRROR="${DEMO_DEBIAN_MIRROR:-}" "$0" "$@"
+fi
+source "$here/tools/common.sh"
+install_missing debootstrap
+mirror=${DEMO_DEBIAN_MIRROR:-http://deb.debian.org/debian}
+user=tester
+
+root=$(mktemp -d "${TMPDIR:-/var/tmp}/glut-demos-$release.XXXXXX")
+# Unmounts what was mounted in the root, then removes it; a root that still
+# has something mounted is left alone, so nothing of the host's is removed.
+clean_up() {
+    local status=$?
+    for mount in "$root/dev" "$root/proc"; do
+        mountpoint -q "$mount" && { umount -R "$mount" || umount -R -l "$mount"; }
+    done
+    if [ -n "${DEMO_KEEP_ROOT:-}" ]; then
+        echo "Kept the root of $release in $root"
+    elif findmnt -R -n -o TARGET "$root" >/dev/null 2>&1 || grep -q " $root/" /proc/mounts; then
+        echo "Something is still mounted below $root: left it there" >&2
+    else
+        rm -rf --one-file-system "$root"
+    fi
+    exit $status
+}
+trap clean_up EXIT
+
+echo "== a fresh root of Debian $release in $root"
+quietly "debootstrap $release from $mirror..." \
+    debootstrap --variant=minbase --include=sudo "$release" "$root" "$mirror"
+mount -t proc proc "$root/proc"
+mount --rbind /dev "$root/dev"
+mount --make-rslave "$root/dev"
+cp /etc/resolv.conf "$root/etc/resolv.conf"
+echo "127.0.1.1 $(hostname)" >>"$root/etc/hosts"
+chroot "$root" useradd --create-home --shell /bin/bash --groups sudo "$user"
+echo "$user ALL=(ALL) NOPASSWD:ALL" >"$root/etc/sudoers.d/$user"
+chmod 0440 "$root/etc/sudoers.d/$user"
+
+# The tree as it is, with what is not committed yet, without build folders.
+copy="/home/$user/glut-demos"
+mkdir -p "$root$copy"
+if git -C "$here" rev-parse --is-inside-work-tree >/dev/null 2>&1; then
+    git -C "$here" ls-files -z --cached --others --exclude-standard |
+        (cd "$here" && xargs -0 stat --printf '%n\0' 2>/dev/null) |
+        tar -C "$here" --null -T - -cf - | tar -C "$root$copy" -xf -
+else
+    tar -C "$here" --exclude='./build*' -cf - . | tar -C "$root$copy" -xf -
+fi
+chroot "$root" chown -R "$user:$user" "$copy"
+
+echo "== ./test.sh on Debian $release, as $user (umask $(chroot "$root" su - "$user" -c umask))"
+chroot "$root" su - "$user" -c "cd $copy && ./test.sh"
