@@ -8,9 +8,11 @@ DEMO_PACKAGES=(
 )
 # And those only the tests need: GoogleTest, the formatter, Debian's own
 # checkers for the package, the manual pages and the menu entries, and a
-# window manager with a small X program to compare the programs' frames with.
+# window manager with a small X program to compare the programs' frames with,
+# and a Wayland compositor with its X server.
 TEST_PACKAGES=(
     libgtest-dev clang-format dpkg-dev file lintian man-db desktop-file-utils openbox x11-apps
+    weston xwayland
 )
 
 # install_missing <package>...: installs the packages that are not installed

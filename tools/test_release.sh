@@ -28,6 +28,7 @@ mirror=${DEMO_DEBIAN_MIRROR:-http://deb.debian.org/debian}
 user=tester
 
 root=$(mktemp -d "${TMPDIR:-/var/tmp}/glut-demos-$release.XXXXXX")
+chmod 0755 "$root" # the root folder of the new system, which mktemp made private
 # Unmounts what was mounted in the root, then removes it; a root that still
 # has something mounted is left alone, so nothing of the host's is removed.
 clean_up() {

@@ -2,7 +2,11 @@
 
 #include <X11/Xlib.h>
 
+#include <cctype>
 #include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <cstdlib>
 #include <fcntl.h>
 #include <poll.h>
@@ -17,6 +21,15 @@ namespace {
 
 XvfbServer private_server;
 pid_t window_manager = -1;
+pid_t compositor = -1;
+std::string compositor_dir;
+
+void stop_compositor()
+{
+    kill(compositor, SIGTERM);
+    waitpid(compositor, nullptr, 0);
+    std::filesystem::remove_all(compositor_dir);
+}
 
 void stop_private_server() { stop_xvfb(private_server); }
 
@@ -112,7 +125,7 @@ void use_private_display()
         setenv("DISPLAY", chosen, 1);
         return;
     }
-    if (private_server.pid > 0)
+    if (private_server.pid > 0 || compositor > 0)
         return;
     private_server = start_xvfb();
     std::atexit(stop_private_server);
@@ -146,3 +159,45 @@ void start_window_manager()
     if (!managed)
         throw std::runtime_error("openbox did not start managing the screen (is the openbox package installed?)");
 }
+
+void use_xwayland_display()
+{
+    char dir[] = "/tmp/glut-demos-wayland.XXXXXX";
+    if (mkdtemp(dir) == nullptr)
+        throw std::runtime_error("cannot make a folder for the compositor");
+    compositor_dir = dir;
+    const std::string log = compositor_dir + "/weston.log";
+    setenv("XDG_RUNTIME_DIR", dir, 1);
+    compositor = fork();
+    if (compositor < 0)
+        throw std::runtime_error("fork failed");
+    if (compositor == 0) {
+        prctl(PR_SET_PDEATHSIG, SIGTERM);
+        const int quiet = open("/dev/null", O_WRONLY);
+        dup2(quiet, STDOUT_FILENO);
+        dup2(quiet, STDERR_FILENO);
+        const std::string log_option = "--log=" + log;
+        execlp("weston", "weston", "--backend=headless-backend.so", "--xwayland", "--socket=glut-demos",
+               log_option.c_str(), static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    std::atexit(stop_compositor);
+    // Weston names the X display it listens on in its log.
+    const std::string said = "listening on display :";
+    std::string number;
+    poll_until(10.0, [&] {
+        std::ifstream in(log);
+        const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        const size_t at = text.find(said);
+        if (at == std::string::npos)
+            return false;
+        for (size_t i = at + said.size(); i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])); ++i)
+            number += text[i];
+        return !number.empty();
+    });
+    if (number.empty())
+        throw std::runtime_error("weston did not start XWayland (are the weston and xwayland packages installed?)");
+    setenv("DISPLAY", (":" + number).c_str(), 1);
+}
+
+bool on_xwayland() { return compositor > 0; }

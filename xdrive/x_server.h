@@ -27,3 +27,11 @@ void use_private_display();
 // and waits until it manages the screen; it ends with this process. The
 // window-manager tests run the programs under it as on a desktop.
 void start_window_manager();
+
+// Points DISPLAY at XWayland instead: weston's headless compositor, started
+// with an X server of its own, as on a Wayland desktop. It ends with this
+// process; use_private_display then starts no Xvfb.
+void use_xwayland_display();
+
+// Whether use_xwayland_display has chosen XWayland for this process.
+bool on_xwayland();
