@@ -20,6 +20,8 @@ usage() {
     cat <<EOF
 usage: ./demo.sh <program> [toolkit options...]   build the program and run it
        ./demo.sh --gallery                         remake the pictures and films in docs/
+       ./demo.sh --install                         only install the Debian packages that
+                                                   building, running and testing need
        ./demo.sh --help                            this text
 
 With a display (DISPLAY set, or -display NAME among the options) the program
@@ -85,6 +87,11 @@ gallery() {
 case "${1:-}" in
 "" | --help | -h)
     usage
+    exit 0
+    ;;
+--install)
+    source "$here/tools/common.sh"
+    install_missing "${DEMO_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
     exit 0
     ;;
 --gallery)
