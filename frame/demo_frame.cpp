@@ -9,6 +9,7 @@
 #include "window_place.h"
 
 #include <cstdlib>
+#include <cstring>
 #include <dlfcn.h>
 
 #if defined(__SANITIZE_ADDRESS__)
@@ -103,18 +104,23 @@ void demo_start(int& argc, char** argv, const ProgramSetup& setup)
 // is released. The toolkit, closing a window, destroys the window's context
 // while it is still current and then the window: the context lives on,
 // bound to a window that is gone, until the display is closed, and its last
-// copy then fails. Newer Mesa turns that into a BadDrawable that ends the
-// program with status 1 after its work is done, and softpipe into a crash in
-// its clean-up. So the toolkit's calls of glXDestroyContext come here first
-// (this definition in the program stands before the GL library's): a current
-// context is released while its window still exists, then destroyed by GL.
+// copy then fails. From Mesa 25 on that is a BadDrawable that ends the
+// program with status 1 after its work is done. So the toolkit's calls of
+// glXDestroyContext come here first (this definition in the program stands
+// before the GL library's): a current context is released while its window
+// still exists, then destroyed by GL. Softpipe before Mesa 25 is left to the
+// toolkit's order, the only one its clean-up survives there.
 extern "C" void glXDestroyContext(Display* display, GLXContext context)
 {
     using Destroy = void (*)(Display*, GLXContext);
     static const auto gl_destroy = reinterpret_cast<Destroy>(dlsym(RTLD_NEXT, "glXDestroyContext"));
     if (context != nullptr && context == glXGetCurrentContext()) {
-        glFinish();
-        glXMakeCurrent(display, None, nullptr);
+        const auto* renderer = reinterpret_cast<const char*>(glGetString(GL_RENDERER));
+        const auto* version = reinterpret_cast<const char*>(glGetString(GL_VERSION));
+        const char* mesa = version ? std::strstr(version, "Mesa ") : nullptr;
+        const bool old_softpipe = renderer && std::strstr(renderer, "softpipe") && mesa && std::atoi(mesa + 5) < 25;
+        if (!old_softpipe)
+            glXMakeCurrent(display, None, nullptr);
     }
     gl_destroy(display, context);
 }
