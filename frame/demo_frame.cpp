@@ -112,6 +112,12 @@ void demo_start(int& argc, char** argv, const ProgramSetup& setup)
 // toolkit's order, the only one its clean-up survives there.
 extern "C" void glXDestroyContext(Display* display, GLXContext context)
 {
+#if defined(__SANITIZE_ADDRESS__)
+    // A window closed through the window manager tears the toolkit down
+    // before exit, and closing the display next unloads the GL driver; look
+    // for leaks now, as at exit, while it is still loaded.
+    __lsan_do_leak_check();
+#endif
     using Destroy = void (*)(Display*, GLXContext);
     static const auto gl_destroy = reinterpret_cast<Destroy>(dlsym(RTLD_NEXT, "glXDestroyContext"));
     if (context != nullptr && context == glXGetCurrentContext()) {

@@ -49,6 +49,6 @@ inline bool softpipe_cannot_end_single_buffered()
 }
 
 #define SKIP_WHERE_SOFTPIPE_CANNOT_END_SINGLE_BUFFERED(single_buffered)                                                \
-    if ((single_buffered) && softpipe_cannot_end_single_buffered())                                                    \
+    if (softpipe_cannot_end_single_buffered() && (single_buffered))                                                    \
     GTEST_SKIP() << "softpipe crashes here destroying a single-buffered window's context at exit (a double free "      \
                     "or a copy to a stale drawable); the llvmpipe pass runs this test"
