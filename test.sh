@@ -27,6 +27,7 @@ sanitized_tests() {
     rm -rf "$reports"
     mkdir -p "$reports"
     ASAN_OPTIONS="log_path=\"$reports/asan\":detect_leaks=1" \
+        LSAN_OPTIONS="suppressions=\"$PWD/tests/gl_driver_leaks.supp\":print_suppressions=0" \
         UBSAN_OPTIONS="log_path=\"$reports/ubsan\":print_stacktrace=1:halt_on_error=1" \
         ctest --preset sanitize -j "$(nproc)" || status=$?
     if [ -n "$(ls -A "$reports")" ]; then
