@@ -188,30 +188,35 @@ void resize_window(Display* display, Window window, int width, int height)
     XSync(display, False);
 }
 
-void close_window(Display* display, Window window)
+namespace {
+
+// A 32-bit client message about the window, sent to target as window
+// managers and their clients send them.
+void send_message(Display* display, Window target, Window window, const char* type, long first, long second)
 {
     XEvent event{};
     event.xclient.type = ClientMessage;
     event.xclient.window = window;
-    event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
+    event.xclient.message_type = XInternAtom(display, type, False);
     event.xclient.format = 32;
-    event.xclient.data.l[0] = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
-    event.xclient.data.l[1] = CurrentTime;
-    XSendEvent(display, window, False, NoEventMask, &event);
+    event.xclient.data.l[0] = first;
+    event.xclient.data.l[1] = second;
+    const long mask = target == window ? NoEventMask : SubstructureRedirectMask | SubstructureNotifyMask;
+    XSendEvent(display, target, False, mask, &event);
     XSync(display, False);
+}
+
+} // namespace
+
+void close_window(Display* display, Window window)
+{
+    send_message(display, window, window, "WM_PROTOCOLS",
+                 static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False)), CurrentTime);
 }
 
 void close_through_manager(Display* display, Window window)
 {
-    XEvent event{};
-    event.xclient.type = ClientMessage;
-    event.xclient.window = window;
-    event.xclient.message_type = XInternAtom(display, "_NET_CLOSE_WINDOW", False);
-    event.xclient.format = 32;
-    event.xclient.data.l[0] = CurrentTime;
-    event.xclient.data.l[1] = 1; // from an application
-    XSendEvent(display, DefaultRootWindow(display), False, SubstructureRedirectMask | SubstructureNotifyMask, &event);
-    XSync(display, False);
+    send_message(display, DefaultRootWindow(display), window, "_NET_CLOSE_WINDOW", CurrentTime, 1);
 }
 
 WindowGeometry frame_geometry(Display* display, Window window)

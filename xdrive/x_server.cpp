@@ -14,6 +14,7 @@
 #include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <vector>
 
 #include "deadline.h"
 
@@ -32,6 +33,27 @@ void stop_compositor()
 }
 
 void stop_private_server() { stop_xvfb(private_server); }
+
+// Starts a helper program with its output silenced; it dies with this process.
+pid_t start_quietly(const std::vector<std::string>& args)
+{
+    const pid_t pid = fork();
+    if (pid < 0)
+        throw std::runtime_error("fork failed");
+    if (pid == 0) {
+        prctl(PR_SET_PDEATHSIG, SIGTERM);
+        const int quiet = open("/dev/null", O_WRONLY);
+        dup2(quiet, STDOUT_FILENO);
+        dup2(quiet, STDERR_FILENO);
+        std::vector<char*> argv;
+        for (const std::string& arg : args)
+            argv.push_back(const_cast<char*>(arg.c_str()));
+        argv.push_back(nullptr);
+        execvp(argv[0], argv.data());
+        _exit(127);
+    }
+    return pid;
+}
 
 void stop_window_manager()
 {
@@ -137,17 +159,7 @@ void start_window_manager()
     Display* display = XOpenDisplay(nullptr);
     if (display == nullptr)
         throw std::runtime_error("cannot open the X display for the window manager");
-    window_manager = fork();
-    if (window_manager < 0)
-        throw std::runtime_error("fork failed");
-    if (window_manager == 0) {
-        prctl(PR_SET_PDEATHSIG, SIGTERM);
-        const int quiet = open("/dev/null", O_WRONLY);
-        dup2(quiet, STDOUT_FILENO);
-        dup2(quiet, STDERR_FILENO);
-        execlp("openbox", "openbox", static_cast<char*>(nullptr));
-        _exit(127);
-    }
+    window_manager = start_quietly({"openbox"});
     std::atexit(stop_window_manager);
     // Ready once it frames a window: a probe window of this process's own.
     const Window probe = XCreateSimpleWindow(display, DefaultRootWindow(display), 0, 0, 10, 10, 0, 0, 0);
@@ -168,19 +180,8 @@ void use_xwayland_display()
     compositor_dir = dir;
     const std::string log = compositor_dir + "/weston.log";
     setenv("XDG_RUNTIME_DIR", dir, 1);
-    compositor = fork();
-    if (compositor < 0)
-        throw std::runtime_error("fork failed");
-    if (compositor == 0) {
-        prctl(PR_SET_PDEATHSIG, SIGTERM);
-        const int quiet = open("/dev/null", O_WRONLY);
-        dup2(quiet, STDOUT_FILENO);
-        dup2(quiet, STDERR_FILENO);
-        const std::string log_option = "--log=" + log;
-        execlp("weston", "weston", "--backend=headless-backend.so", "--xwayland", "--socket=glut-demos",
-               log_option.c_str(), static_cast<char*>(nullptr));
-        _exit(127);
-    }
+    compositor =
+        start_quietly({"weston", "--backend=headless-backend.so", "--xwayland", "--socket=glut-demos", "--log=" + log});
     std::atexit(stop_compositor);
     // Weston names the X display it listens on in its log.
     const std::string said = "listening on display :";

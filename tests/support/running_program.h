@@ -72,6 +72,16 @@ public:
         return image.at(image.width / 2, image.height / 2);
     }
     bool still_running() { return !wait_exit(process_, 0.0).has_value(); }
+    // Checks that the program ends, with status 0 and no X error, after
+    // what the test did to it (how says what, for the messages).
+    void expect_clean_exit(const std::string& how)
+    {
+        const std::optional<int> status = wait_exit(process_, 10.0);
+        ASSERT_TRUE(status.has_value()) << "still running after " << how;
+        const std::string message = read_stderr(process_);
+        EXPECT_EQ(*status, 0) << "after " << how << "; stderr: " << message;
+        EXPECT_EQ(message.find("X Error"), std::string::npos) << "after " << how << ": " << message;
+    }
     // Whether the window's visual is double-buffered, as GLX reports it.
     bool double_buffered() const
     {
