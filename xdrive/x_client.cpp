@@ -219,6 +219,24 @@ void close_through_manager(Display* display, Window window)
     send_message(display, DefaultRootWindow(display), window, "_NET_CLOSE_WINDOW", CurrentTime, 1);
 }
 
+std::optional<std::array<long, 4>> frame_extents(Display* display, Window window)
+{
+    Atom type = None;
+    int format = 0;
+    unsigned long count = 0, after = 0;
+    unsigned char* data = nullptr;
+    XGetWindowProperty(display, window, XInternAtom(display, "_NET_FRAME_EXTENTS", False), 0, 4, False, XA_CARDINAL,
+                       &type, &format, &count, &after, &data);
+    std::optional<std::array<long, 4>> extents;
+    if (data != nullptr && format == 32 && count == 4) {
+        const long* e = reinterpret_cast<const long*>(data);
+        extents = std::array<long, 4>{e[0], e[1], e[2], e[3]};
+    }
+    if (data != nullptr)
+        XFree(data);
+    return extents;
+}
+
 WindowGeometry frame_geometry(Display* display, Window window)
 {
     WindowGeometry g = window_geometry(display, window);
@@ -226,25 +244,13 @@ WindowGeometry frame_geometry(Display* display, Window window)
     XGetWindowAttributes(display, window, &attributes);
     const int border = attributes.border_width;
     g = {g.x - border, g.y - border, g.width + 2 * border, g.height + 2 * border};
-    Atom type = None;
-    int format = 0;
-    unsigned long count = 0, after = 0;
-    unsigned char* data = nullptr;
-    poll_until(5.0, [&] {
-        if (data != nullptr)
-            XFree(data);
-        data = nullptr;
-        XGetWindowProperty(display, window, XInternAtom(display, "_NET_FRAME_EXTENTS", False), 0, 4, False, XA_CARDINAL,
-                           &type, &format, &count, &after, &data);
-        return data != nullptr && count == 4;
-    });
-    if (data != nullptr && count == 4) {
-        const long* e = reinterpret_cast<const long*>(data); // left, right, top, bottom
-        g = {g.x - static_cast<int>(e[0]), g.y - static_cast<int>(e[2]), g.width + static_cast<int>(e[0] + e[1]),
-             g.height + static_cast<int>(e[2] + e[3])};
+    std::optional<std::array<long, 4>> extents;
+    poll_until(5.0, [&] { return (extents = frame_extents(display, window)).has_value(); });
+    if (extents) {
+        const auto [left, right, top, bottom] = *extents;
+        g = {g.x - static_cast<int>(left), g.y - static_cast<int>(top), g.width + static_cast<int>(left + right),
+             g.height + static_cast<int>(top + bottom)};
     }
-    if (data != nullptr)
-        XFree(data);
     return g;
 }
 

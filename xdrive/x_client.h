@@ -4,6 +4,7 @@
 
 #include <X11/Xlib.h>
 
+#include <array>
 #include <optional>
 #include <string>
 #include <sys/types.h>
@@ -63,6 +64,10 @@ void close_window(Display* display, Window window);
 // Asks the window manager to close the window, as its close button does
 // (EWMH's _NET_CLOSE_WINDOW); the manager then asks the program.
 void close_through_manager(Display* display, Window window);
+
+// The decorations a window manager put round the window, as it reports them
+// (_NET_FRAME_EXTENTS): left, right, top, bottom; nothing while it has not.
+std::optional<std::array<long, 4>> frame_extents(Display* display, Window window);
 
 // Where the window's frame lies on the screen: the window and its border,
 // widened by the decorations the window manager reports (_NET_FRAME_EXTENTS).

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "deadline.h"
+#include "x_client.h"
 
 namespace {
 
@@ -59,21 +60,6 @@ void stop_window_manager()
 {
     kill(window_manager, SIGTERM);
     waitpid(window_manager, nullptr, 0);
-}
-
-// Whether the window manager has framed the window: it sets the window's
-// _NET_FRAME_EXTENTS when it does.
-bool framed(Display* display, Window window)
-{
-    Atom type = None;
-    int format = 0;
-    unsigned long count = 0, after = 0;
-    unsigned char* data = nullptr;
-    XGetWindowProperty(display, window, XInternAtom(display, "_NET_FRAME_EXTENTS", False), 0, 4, False, AnyPropertyType,
-                       &type, &format, &count, &after, &data);
-    if (data != nullptr)
-        XFree(data);
-    return count == 4;
 }
 
 // Reads the display number that Xvfb writes to its -displayfd pipe once it
@@ -165,7 +151,7 @@ void start_window_manager()
     const Window probe = XCreateSimpleWindow(display, DefaultRootWindow(display), 0, 0, 10, 10, 0, 0, 0);
     XMapWindow(display, probe);
     XSync(display, False);
-    const bool managed = poll_until(10.0, [&] { return framed(display, probe); });
+    const bool managed = poll_until(10.0, [&] { return frame_extents(display, probe).has_value(); });
     XDestroyWindow(display, probe);
     XCloseDisplay(display);
     if (!managed)
