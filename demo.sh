@@ -20,6 +20,8 @@ usage() {
     cat <<EOF
 usage: ./demo.sh <program> [toolkit options...]   build the program and run it
        ./demo.sh --gallery                         remake the pictures and films in docs/
+       ./demo.sh --windows                         build the programs for Windows, as
+                                                   build-windows/glut-demos-<version>-win64.zip
        ./demo.sh --install                         only install the Debian packages that
                                                    building, running and testing need
        ./demo.sh --help                            this text
@@ -91,7 +93,14 @@ case "${1:-}" in
     ;;
 --install)
     source "$here/tools/common.sh"
-    install_missing "${DEMO_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
+    install_missing "${DEMO_PACKAGES[@]}" "${TEST_PACKAGES[@]}" "${WINDOWS_PACKAGES[@]}" "${WINE_PACKAGES[@]}"
+    exit 0
+    ;;
+--windows)
+    source "$here/tools/common.sh"
+    install_missing "${WINDOWS_PACKAGES[@]}"
+    cd "$here"
+    windows_zip
     exit 0
     ;;
 --gallery)

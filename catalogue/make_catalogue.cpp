@@ -1,7 +1,8 @@
 // Makes every user-facing text about the programs from the catalogue: each
 // program's --help and --version text, its manual page and its menu entry,
-// a header the tests read, the README's tables and the README that is
-// installed with the programs.
+// a header the tests read, the lists the build reads, the README's tables and
+// the README that is installed with the programs. It runs on the machine that
+// builds, and what it writes does not depend on the system built for.
 //
 //   make_catalogue CATALOGUE VERSION DATE OUTDIR      writes the files into OUTDIR
 //   make_catalogue CATALOGUE VERSION DATE --readme    prints the README's tables
@@ -308,10 +309,49 @@ std::string installed_readme(const Catalogue& catalogue, const std::string& vers
            options_table(catalogue) + "\nLicensed under the MIT licence; see `copyright` in this folder.\n";
 }
 
+// The build's lists, as CMake reads them.
+std::string cmake_lists(const Catalogue& catalogue)
+{
+    std::string programs, moving, films;
+    for (const Stanza& program : catalogue.programs) {
+        const std::string& name = program.at("Program");
+        programs += " " + name;
+        if (program.at("Moves") == "yes")
+            moving += " " + name;
+        if (program.at("Gallery") == "film")
+            films += " " + name;
+    }
+    return "# Made by make_catalogue from the catalogue; do not edit.\nset(DEMO_CATALOGUE_PROGRAMS" + programs +
+           ")\nset(DEMO_MOVING_PROGRAMS" + moving + ")\nset(DEMO_FILM_PROGRAMS" + films + ")\n";
+}
+
+// One line per program, its name and its summary, as the scripts and the
+// READMEs list them.
+std::string listing(const Catalogue& catalogue)
+{
+    std::string out;
+    for (const Stanza& program : catalogue.programs) {
+        const std::string& name = program.at("Program");
+        out += "  " + name + std::string(name.size() < 18 ? 18 - name.size() : 0, ' ') + " " + program.at("Summary") +
+               "\n";
+    }
+    return out;
+}
+
+// Written only when the text changes, so that a new run rebuilds nothing;
+// line ends are "\n" whatever the system.
 void write_file(const std::string& path, const std::string& text)
 {
-    std::ofstream out(path);
+    {
+        std::ifstream old(path, std::ios::binary);
+        std::ostringstream held;
+        held << old.rdbuf();
+        if (old && held.str() == text)
+            return;
+    }
+    std::ofstream out(path, std::ios::binary);
     out << text;
+    out.close();
     if (!out)
         throw std::runtime_error("cannot write " + path);
 }
@@ -338,6 +378,8 @@ int main(int argc, char** argv)
             write_file(out + "/glut-demos-" + name + ".desktop", desktop_entry(program));
         }
         write_file(out + "/catalogue.h", tests_header(catalogue));
+        write_file(out + "/catalogue.cmake", cmake_lists(catalogue));
+        write_file(out + "/listing.txt", listing(catalogue));
         write_file(out + "/README.md", installed_readme(catalogue, version));
     } catch (const std::exception& error) {
         std::fprintf(stderr, "make_catalogue: %s\n", error.what());

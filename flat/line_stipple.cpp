@@ -1,6 +1,6 @@
 // A square outline drawn as one 4-pixel-wide line loop dashed 4 pixels off,
 // 4 on. No input; the toolkit's default window.
-#include <GL/glut.h>
+#include "gl_headers.h"
 
 #include "demo_frame.h"
 

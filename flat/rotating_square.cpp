@@ -1,7 +1,7 @@
 // The rotating square, in normalised device coordinates.
 #include "rotating_square.h"
 
-#include <GL/glut.h>
+#include "gl_headers.h"
 
 double square_angle = 0.0;
 

@@ -1,6 +1,6 @@
 // The turning red square drawn into a back buffer and swapped, so only
 // finished frames show. No input.
-#include <GL/glut.h>
+#include "gl_headers.h"
 
 #include "demo_frame.h"
 #include "rotating_square.h"

@@ -1,6 +1,6 @@
 // The turning red square drawn straight into the visible buffer, so partly
 // drawn frames can show. No input.
-#include <GL/glut.h>
+#include "gl_headers.h"
 
 #include "demo_frame.h"
 #include "rotating_square.h"

@@ -1,16 +1,11 @@
 // The start-up sequence shared by every program.
 #include "demo_frame.h"
 
-#include <GL/glut.h>
-#include <GL/glx.h>
-#include <X11/Xlib.h>
-#include <X11/Xproto.h>
-
+#include "gl_headers.h"
+#include "platform.h"
 #include "window_place.h"
 
 #include <cstdlib>
-#include <cstring>
-#include <dlfcn.h>
 
 #if defined(__SANITIZE_ADDRESS__)
 #include <sanitizer/lsan_interface.h>
@@ -42,21 +37,6 @@ void register_callback(const Callback& callback)
     }
 }
 
-// Mesa's software rasterizers read a single-buffered window back with
-// XGetImage. When the window shrinks between the size they asked for and the
-// read, the server answers BadMatch, and Xlib's default handler would end the
-// program in the middle of a resize. What was read is about to be drawn
-// again, so that one error is let pass; every other error goes to the
-// handler that was there before, as it always did.
-XErrorHandler earlier_handler = nullptr;
-
-int pass_stale_readback(Display* display, XErrorEvent* error)
-{
-    if (error->error_code == BadMatch && error->request_code == X_GetImage)
-        return 0;
-    return earlier_handler ? earlier_handler(display, error) : 0;
-}
-
 #if defined(__SANITIZE_ADDRESS__)
 // The GL driver is unloaded at exit, and what only its globals pointed to
 // would then look leaked; check for leaks while it is still loaded. Handlers
@@ -81,15 +61,15 @@ void demo_start(int& argc, char** argv, const ProgramSetup& setup)
     }
 
     const PlaceOptions typed = place_options(argc, argv);
+    prepare_platform(typed, argv[0]);
     glutInit(&argc, argv);
-    earlier_handler = XSetErrorHandler(pass_stale_readback);
     if (setup.display_mode)
         glutInitDisplayMode(*setup.display_mode);
-    const int gravity = place_window(typed, setup);
+    const Corner corner = place_window(typed, setup);
     for (const WindowStep& step : setup.geometry)
         apply_geometry(step);
     glutCreateWindow(setup.title ? setup.title : argv[0]);
-    keep_gravity(gravity);
+    keep_corner(corner);
 #if defined(__SANITIZE_ADDRESS__)
     std::atexit(check_leaks_before_driver_unload);
 #endif
@@ -97,38 +77,6 @@ void demo_start(int& argc, char** argv, const ProgramSetup& setup)
         register_callback(callback);
     if (setup.after_registration)
         setup.after_registration();
-}
-
-// Mesa's software rasterizers show a single-buffered window by copying its
-// front buffer into it (an MIT-SHM PutImage), and once more when the context
-// is released. The toolkit, closing a window, destroys the window's context
-// while it is still current and then the window: the context lives on,
-// bound to a window that is gone, until the display is closed, and its last
-// copy then fails. From Mesa 25 on that is a BadDrawable that ends the
-// program with status 1 after its work is done. So the toolkit's calls of
-// glXDestroyContext come here first (this definition in the program stands
-// before the GL library's): a current context is released while its window
-// still exists, then destroyed by GL. Softpipe before Mesa 25 is left to the
-// toolkit's order, the only one its clean-up survives there.
-extern "C" void glXDestroyContext(Display* display, GLXContext context)
-{
-#if defined(__SANITIZE_ADDRESS__)
-    // A window closed through the window manager tears the toolkit down
-    // before exit, and closing the display next unloads the GL driver; look
-    // for leaks now, as at exit, while it is still loaded.
-    __lsan_do_leak_check();
-#endif
-    using Destroy = void (*)(Display*, GLXContext);
-    static const auto gl_destroy = reinterpret_cast<Destroy>(dlsym(RTLD_NEXT, "glXDestroyContext"));
-    if (context != nullptr && context == glXGetCurrentContext()) {
-        const auto* renderer = reinterpret_cast<const char*>(glGetString(GL_RENDERER));
-        const auto* version = reinterpret_cast<const char*>(glGetString(GL_VERSION));
-        const char* mesa = version ? std::strstr(version, "Mesa ") : nullptr;
-        const bool old_softpipe = renderer && std::strstr(renderer, "softpipe") && mesa && std::atoi(mesa + 5) < 25;
-        if (!old_softpipe)
-            glXMakeCurrent(display, None, nullptr);
-    }
-    gl_destroy(display, context);
 }
 
 int demo_main(int argc, char** argv, const ProgramSetup& setup)

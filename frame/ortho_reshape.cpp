@@ -1,7 +1,7 @@
 // The aspect-preserving orthographic reshape.
 #include "ortho_reshape.h"
 
-#include <GL/gl.h>
+#include "gl_headers.h"
 
 OrthoBounds ortho_bounds(int w, int h, double extent)
 {

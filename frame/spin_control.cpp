@@ -1,7 +1,7 @@
 // The axis-spin controller shared by the spinning programs.
 #include "spin_control.h"
 
-#include <GL/glut.h>
+#include "gl_headers.h"
 
 // All angles 0 at start; the z axis turns first.
 SpinState spin_state{{0.0f, 0.0f, 0.0f}, 2};

@@ -12,6 +12,9 @@ struct PlaceOptions {
 
 PlaceOptions place_options(int argc, char** argv);
 
+// The corner of the screen a typed place measures from.
+enum class Corner { top_left, top_right, bottom_left, bottom_right };
+
 // Run after the toolkit has read the command line and before the row's own
 // geometry steps. A typed geometry keeps its X meaning: a size the string
 // gives (above zero) where the row sets none, never larger than the screen,
@@ -19,14 +22,7 @@ PlaceOptions place_options(int argc, char** argv);
 // final size, so the whole window lands on the screen. A window that neither
 // the row nor the command line places, on a server without a window manager
 // to place it, goes to the top-left corner rather than the toolkit's (-1, -1),
-// one pixel off the screen. Returns the window gravity the typed place
-// implies: NorthWestGravity, or the corner an offset from the right or
-// bottom edge measures from.
-int place_window(const PlaceOptions& typed, const ProgramSetup& setup);
-
-// Run once the toolkit has created the window. A place measured from the
-// right or bottom edge is one for the window's outer frame, as X programs
-// take it: the gravity tells a reparenting window manager which corner of the
-// frame to put there, so the decorations do not push the window past the
-// edge. Without a window manager the window's own place holds, as it was.
-void keep_gravity(int gravity);
+// one pixel off the screen. Returns the corner the typed place measures
+// from, top_left unless an offset is from the right or bottom edge; the
+// platform's keep_corner puts the window's frame there once it exists.
+Corner place_window(const PlaceOptions& typed, const ProgramSetup& setup);

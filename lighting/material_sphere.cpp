@@ -1,7 +1,7 @@
 // A lit solid sphere shown either with a fixed material (red ambient and
 // specular, green diffuse) or with colour tracking of grey. The letter o
 // switches between them; Escape quits.
-#include <GL/glut.h>
+#include "gl_headers.h"
 
 #include <cstdlib>
 

@@ -1,8 +1,7 @@
 // Two lit triangle meshes in perspective: a grey emblem and a blue-green block
 // spinning above its frame. Drag with any button to turn the scene; Space stops
 // and restarts the block; Escape quits.
-#include <GL/glu.h>
-#include <GL/glut.h>
+#include "gl_headers.h"
 
 #include <cstdlib>
 

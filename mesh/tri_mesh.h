@@ -2,7 +2,7 @@
 // per triangle, and the routine that draws one.
 #pragma once
 
-#include <GL/gl.h>
+#include "gl_headers.h"
 
 #include <cstdint>
 

@@ -1,7 +1,6 @@
 // A white wire-frame sphere drawn through a GLU quadric, seen from its pole.
 // No input.
-#include <GL/glu.h>
-#include <GL/glut.h>
+#include "gl_headers.h"
 
 #include "demo_frame.h"
 

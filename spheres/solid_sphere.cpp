@@ -1,5 +1,5 @@
 // The toolkit's solid sphere, unlit, in red: a flat decagon. No input.
-#include <GL/glut.h>
+#include "gl_headers.h"
 
 #include "demo_frame.h"
 

@@ -1,5 +1,5 @@
 // The toolkit's wire-frame sphere in white, seen from its pole. No input.
-#include <GL/glut.h>
+#include "gl_headers.h"
 
 #include "demo_frame.h"
 

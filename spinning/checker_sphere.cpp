@@ -1,7 +1,7 @@
 // A checkerboard sphere with OpenGL's default, eye-linear texture coordinates:
 // the pattern stays fixed to the view while the sphere turns. Left, middle,
 // right button choose the axis; '1' restarts and '2' stops the turning.
-#include <GL/glut.h>
+#include "gl_headers.h"
 
 #include "checker_texture.h"
 #include "demo_frame.h"

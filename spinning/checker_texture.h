@@ -2,7 +2,7 @@
 // make it the current two-dimensional texture.
 #pragma once
 
-#include <GL/gl.h>
+#include "gl_headers.h"
 
 constexpr int checker_size = 64;
 

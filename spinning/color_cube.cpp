@@ -1,6 +1,6 @@
 // A cube whose corners carry the eight colours of the RGB cube, each face
 // blending its corners. Left, middle and right mouse buttons turn it about x, y, z.
-#include <GL/glut.h>
+#include "gl_headers.h"
 
 #include "demo_frame.h"
 #include "ortho_reshape.h"

@@ -1,7 +1,7 @@
 // A checkerboard sphere whose texture coordinates come from object-linear
 // planes, so the pattern turns with it. Left, middle, right button choose the
 // axis; '1' restarts and '2' stops the turning.
-#include <GL/glut.h>
+#include "gl_headers.h"
 
 #include "checker_texture.h"
 #include "demo_frame.h"

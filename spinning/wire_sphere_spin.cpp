@@ -1,7 +1,7 @@
 // A red wire sphere whose modelview matrix is never reset, so every pass
 // multiplies its rotations onto the last and the turning compounds. Left,
 // middle, right button choose the axis.
-#include <GL/glut.h>
+#include "gl_headers.h"
 
 #include "demo_frame.h"
 #include "ortho_reshape.h"

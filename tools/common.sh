@@ -14,6 +14,15 @@ TEST_PACKAGES=(
     libgtest-dev clang-format dpkg-dev file lintian man-db desktop-file-utils openbox x11-apps
     weston xwayland
 )
+# And those the Windows programs need: the cross compiler, the tool that
+# unpacks Debian's source package of the toolkit and the archive's keys that
+# vouch for it; Wine and xvfb-run (in xvfb) run them for the tests.
+WINDOWS_PACKAGES=(
+    g++ cmake make g++-mingw-w64-x86-64-posix dpkg-dev debian-archive-keyring
+)
+WINE_PACKAGES=(
+    wine wine64 xvfb
+)
 
 # install_missing <package>...: installs the packages that are not installed
 # yet, as root or through sudo. DEMO_SKIP_INSTALL=1 skips this step for those
@@ -59,6 +68,22 @@ build() {
     local targets=()
     [ $# -gt 0 ] && targets=(--target "$@")
     cmake --build --preset "$preset" -j "$(nproc)" "${targets[@]}"
+}
+
+# windows_zip: builds the toolkit and the programs for Windows and packs
+# them into a ZIP, whose path it prints last.
+windows_zip() {
+    quietly "Building the toolkit for Windows from Debian's source package..." \
+        windows/toolkit.sh build-windows/toolkit || return 1
+    quietly "Building the programs for Windows..." build windows || return 1
+    local log status=0
+    log=$(cd build-windows && cpack -G ZIP 2>&1) || status=$?
+    if [ $status -ne 0 ]; then
+        echo "$log" >&2
+        return 1
+    fi
+    # CPack names the file it made: "CPack: - package: PATH generated."
+    sed -n 's/^CPack: - package: \(.*\) generated\.$/\1/p' <<<"$log"
 }
 
 # quietly <message> <command...>: prints the message, runs the command with

@@ -48,11 +48,15 @@ inline std::string binary(const std::string& name) { return std::string(DEMO_BIN
 // The title the program's window gets when it is started with argv0.
 inline std::string title_for(const ProgramRow& row, const std::string& argv0) { return row.title ? row.title : argv0; }
 
-// Whether the catalogue says the program animates on its own from start-up.
-inline bool moves(const ProgramRow& row)
+// The program's entry in the catalogue.
+inline CatalogueEntry catalogue_entry(const ProgramRow& row)
 {
     for (const CatalogueEntry& entry : catalogue)
         if (std::strcmp(entry.name, row.name) == 0)
-            return entry.moves;
-    return false;
+            return entry;
+    ADD_FAILURE() << row.name << " is not in the catalogue";
+    return {row.name, false, false};
 }
+
+// Whether the catalogue says the program animates on its own from start-up.
+inline bool moves(const ProgramRow& row) { return catalogue_entry(row).moves; }

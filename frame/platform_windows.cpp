@@ -1,0 +1,68 @@
+// The frame on Windows: the toolkit's copy of Xlib's reading of -geometry,
+// the display a command line names, and the window's outer frame at a place
+// measured from the right or bottom edge.
+#include "platform.h"
+
+#include "gl_headers.h"
+extern "C" { // a C library whose header does not say so
+#include <xparsegeometry_repl.h>
+}
+
+#include <cstdio>
+#include <cstdlib>
+
+TypedGeometry parse_geometry(const char* text)
+{
+    TypedGeometry geometry;
+    const int mask = XParseGeometry(text, &geometry.x, &geometry.y, &geometry.width, &geometry.height);
+    geometry.has_size = (mask & WidthValue) && (mask & HeightValue);
+    geometry.has_place = (mask & (XValue | YValue)) != 0;
+    geometry.from_right = (mask & XNegative) != 0;
+    geometry.from_bottom = (mask & YNegative) != 0;
+    return geometry;
+}
+
+void prepare_platform(const PlaceOptions& typed, const char* program_name)
+{
+    // The toolkit takes DISPLAY, an X setting that Cygwin or Wine may leave
+    // in the environment, for the name of a Windows display device, and only
+    // warns when there is none of that name. The desktop's own display is
+    // meant unless the command line names one.
+    if (typed.display == nullptr) {
+        _putenv("DISPLAY=");
+        return;
+    }
+    // -display names a display device, as \\.\DISPLAY2; one that cannot be
+    // opened ends the program, as a display that cannot be opened does on X.
+    HDC device = CreateDCA(typed.display, nullptr, nullptr, nullptr);
+    if (device == nullptr) {
+        std::fprintf(stderr, "%s: failed to open display '%s'\n", program_name, typed.display);
+        std::exit(1);
+    }
+    DeleteDC(device);
+}
+
+// The desktop places every window the toolkit does not.
+bool windows_get_placed(const char*) { return true; }
+
+void keep_corner(Corner corner)
+{
+    if (corner == Corner::top_left)
+        return;
+    // The toolkit puts the outer frame's top-left corner at the place and
+    // gives the drawing area inside it the size, so a place measured against
+    // that size from the right or bottom edge leaves the frame's border and
+    // caption past the edge. Moved by them, the frame's outer corner lands
+    // where the offsets say.
+    HWND window = WindowFromDC(wglGetCurrentDC());
+    RECT outer{}, inner{};
+    if (window == nullptr || !GetWindowRect(window, &outer) || !GetClientRect(window, &inner))
+        return;
+    const bool east = corner == Corner::top_right || corner == Corner::bottom_right;
+    const bool south = corner == Corner::bottom_left || corner == Corner::bottom_right;
+    const int dx = east ? (outer.right - outer.left) - inner.right : 0;
+    const int dy = south ? (outer.bottom - outer.top) - inner.bottom : 0;
+    if (dx != 0 || dy != 0)
+        SetWindowPos(window, nullptr, outer.left - dx, outer.top - dy, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}

@@ -1,0 +1,79 @@
+#!/usr/bin/env bash
+# windows/toolkit.sh <folder>: makes the GLUT toolkit for the Windows build in
+# <folder>/prefix, from Debian's own source package of freeglut, cross-built
+# with mingw-w64. Only the library is built; the package's demonstration
+# programs are switched off and never built. A second run with the library
+# already there does nothing. DEMO_DEBIAN_MIRROR names another Debian mirror.
+set -euo pipefail
+
+here=$(cd "$(dirname "$0")" && pwd)
+mkdir -p "$1"
+folder=$(cd "$1" && pwd)
+prefix="$folder/prefix"
+if [ -f "$prefix/lib/libglut.dll.a" ] && [ -f "$prefix/bin/libglut.dll" ] && [ -f "$prefix/lib/libxparsegeometry.a" ]; then
+    exit 0
+fi
+
+# The source comes from this machine's release, through a list of its own:
+# the system's apt sources, caches and state are neither read nor changed.
+release=$(. /etc/os-release && echo "${VERSION_CODENAME:-}")
+if [ -z "$release" ]; then
+    echo "Cannot tell this machine's Debian release (no VERSION_CODENAME in /etc/os-release)." >&2
+    exit 1
+fi
+mirror=${DEMO_DEBIAN_MIRROR:-http://deb.debian.org/debian}
+apt_dir="$folder/apt"
+rm -rf "$apt_dir" "$folder/source" "$folder/build" "$prefix"
+mkdir -p "$apt_dir/lists/partial" "$apt_dir/cache/archives/partial" "$folder/source"
+echo "deb-src [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] $mirror $release main" >"$apt_dir/sources.list"
+apt_options=(
+    -o "Dir::Etc::SourceList=$apt_dir/sources.list" -o Dir::Etc::SourceParts=/nonexistent
+    -o "Dir::State::Lists=$apt_dir/lists" -o "Dir::Cache=$apt_dir/cache"
+    -o Debug::NoLocking=true
+)
+echo "Fetching freeglut's source package from $mirror ($release)..."
+apt-get "${apt_options[@]}" -q update >"$apt_dir/update.log" 2>&1 || {
+    cat "$apt_dir/update.log" >&2
+    exit 1
+}
+(cd "$folder/source" && apt-get "${apt_options[@]}" -q source freeglut >"$apt_dir/source.log" 2>&1) || {
+    cat "$apt_dir/source.log" >&2
+    exit 1
+}
+source_dir=$(find "$folder/source" -mindepth 1 -maxdepth 1 -type d -name 'freeglut-*' | head -n 1)
+if [ -z "$source_dir" ]; then
+    echo "apt-get source freeglut unpacked no freeglut-* folder in $folder/source" >&2
+    exit 1
+fi
+
+# The library alone, as a DLL whose name the Windows ports of GLUT use, with
+# GL/glut.h installed beside GL/freeglut.h. libgcc goes into the DLL, so it
+# needs nothing beyond Windows' own libraries.
+echo "Building freeglut for Windows from $source_dir..."
+cmake -S "$source_dir" -B "$folder/build" \
+    -DCMAKE_TOOLCHAIN_FILE="$here/mingw-w64.cmake" -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_INSTALL_PREFIX="$prefix" -DCMAKE_SHARED_LINKER_FLAGS=-static-libgcc \
+    -DFREEGLUT_BUILD_DEMOS=OFF -DFREEGLUT_BUILD_STATIC_LIBS=OFF -DFREEGLUT_BUILD_SHARED_LIBS=ON \
+    -DFREEGLUT_REPLACE_GLUT=ON -DFREEGLUT_GLES=OFF >"$folder/configure.log" 2>&1 || {
+    cat "$folder/configure.log" >&2
+    exit 1
+}
+cmake --build "$folder/build" -j "$(nproc)" >"$folder/build.log" 2>&1 || {
+    cat "$folder/build.log" >&2
+    exit 1
+}
+cmake --install "$folder/build" --strip >"$folder/install.log" 2>&1 || {
+    cat "$folder/install.log" >&2
+    exit 1
+}
+# The toolkit's copy of Xlib's -geometry parser, which its DLL does not
+# export, as a library of its own for the frame.
+x86_64-w64-mingw32-gcc-posix -O2 -c "$source_dir/src/util/xparsegeometry_repl.c" -o "$folder/xparsegeometry.o"
+rm -f "$prefix/lib/libxparsegeometry.a"
+x86_64-w64-mingw32-ar rcs "$prefix/lib/libxparsegeometry.a" "$folder/xparsegeometry.o"
+cp "$source_dir/src/util/xparsegeometry_repl.h" "$prefix/include/"
+# The licences travel with the DLL: the toolkit's, and The Open Group's for
+# the parser, which heads the parser's header.
+cp "$source_dir/COPYING" "$prefix/COPYING.freeglut.txt"
+awk '{ print } /\*\// && ++ends == 2 { exit }' "$source_dir/src/util/xparsegeometry_repl.h" \
+    >"$prefix/COPYING.xparsegeometry.txt"
