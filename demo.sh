@@ -2,19 +2,27 @@
 # ./demo.sh <program> [toolkit options...]: installs what is missing, builds
 # the program, runs it. ./demo.sh --help lists the programs; ./demo.sh
 # --gallery remakes the pictures and films in docs/. The programs and what
-# they show are read from catalogue/programs.txt.
+# they show are read from catalogue/programs.txt by make_catalogue, the
+# build's own reader of it.
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
 caller=$(pwd)
-catalogue="$here/catalogue/programs.txt"
 build_dir="$here/build-demo"
+source "$here/tools/common.sh"
 
-program_names() { awk '/^Program: / { print $2 }' "$catalogue"; }
-
-listing() {
-    awk -F': ' '/^Program: / { name = $2 } /^Summary: / { printf "  %-18s %s\n", name, $2 }' "$catalogue"
+# catalogue --programs|--films|--listing: asks the catalogue's reader,
+# compiled first if it is missing or older than its source.
+catalogue() {
+    local reader="$build_dir/catalogue/make_catalogue"
+    if ! command -v cmake >/dev/null || ! command -v c++ >/dev/null; then
+        install_missing g++ cmake >&2 || return 1
+    fi
+    cmake -D tool="$reader" -D compiler=c++ -P "$here/catalogue/make_catalogue.cmake" >&2 || return 1
+    "$reader" "$here/catalogue/programs.txt" "$1"
 }
+
+program_names() { catalogue --programs; }
 
 usage() {
     cat <<EOF
@@ -33,7 +41,7 @@ gallery shows, is saved as <program>.png in the current folder.
 DEMO_SKIP_INSTALL=1 skips installing missing Debian packages.
 
 The programs (<program> --help, or man <program> once installed, says more):
-$(listing)
+$(catalogue --listing)
 EOF
 }
 
@@ -59,14 +67,13 @@ closest() {
 
 gallery() {
     local gallery_dir="$here/docs/gallery" tools="$build_dir/tools" name stills=()
-    quietly "Building the programs' recorders..." build demo demo_recorders contact_sheet make_catalogue
+    quietly "Building the programs' recorders..." build demo demo_recorders contact_sheet
     mkdir -p "$gallery_dir"
     for name in $(program_names); do
         echo "Recording $name"
         "$tools/${name}_record" --still "$gallery_dir/$name.png"
         stills+=("$gallery_dir/$name.png")
-        if awk -v name="$name" '/^Program: / { p = $2 } p == name && /^Gallery: film/ { found = 1 } END { exit !found }' \
-            "$catalogue"; then
+        if catalogue --films | grep -qx -- "$name"; then
             "$tools/${name}_record" --film "$gallery_dir/$name.webp"
         fi
     done
@@ -76,7 +83,7 @@ gallery() {
     # The README's tables of programs and options, made from the catalogue.
     local tables readme="$here/README.md"
     tables=$(mktemp)
-    "$build_dir/catalogue/make_catalogue" "$catalogue" - - --readme >"$tables"
+    "$build_dir/catalogue/make_catalogue" "$here/catalogue/programs.txt" - - --readme >"$tables"
     awk -v tables="$tables" '
         /^<!-- programs:/ { while ((getline line < tables) > 0) print line; skipping = 1; next }
         /^<!-- end of programs -->/ { skipping = 0; next }
@@ -92,19 +99,16 @@ case "${1:-}" in
     exit 0
     ;;
 --install)
-    source "$here/tools/common.sh"
     install_missing "${DEMO_PACKAGES[@]}" "${TEST_PACKAGES[@]}" "${WINDOWS_PACKAGES[@]}" "${WINE_PACKAGES[@]}"
     exit 0
     ;;
 --windows)
-    source "$here/tools/common.sh"
     install_missing "${WINDOWS_PACKAGES[@]}"
     cd "$here"
     windows_zip
     exit 0
     ;;
 --gallery)
-    source "$here/tools/common.sh"
     install_missing "${DEMO_PACKAGES[@]}"
     cd "$here"
     gallery
@@ -131,7 +135,6 @@ for argument in "$@"; do
     [ "$argument" = "-display" ] && display_given=yes
 done
 
-source "$here/tools/common.sh"
 install_missing "${DEMO_PACKAGES[@]}"
 cd "$here"
 if [ -n "$display_given" ]; then

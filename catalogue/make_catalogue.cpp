@@ -6,6 +6,9 @@
 //
 //   make_catalogue CATALOGUE VERSION DATE OUTDIR      writes the files into OUTDIR
 //   make_catalogue CATALOGUE VERSION DATE --readme    prints the README's tables
+//   make_catalogue CATALOGUE --programs|--films|--listing
+//       prints the programs' names, those of the programs with a film, or
+//       each program's name and summary; one program a line
 #include <cctype>
 #include <cstdio>
 #include <fstream>
@@ -119,9 +122,13 @@ std::string help_text(const Stanza& program, const Catalogue& catalogue, const s
     out << "\nControls:\n";
     if (takes_no_input(program))
         out << "  none\n";
-    for (const std::string& line : lines_of(program.at("Controls")))
-        if (!takes_no_input(program))
-            out << "  " << line << "\n";
+    // A control too long for one line goes on, indented, on the next.
+    for (const std::string& control : lines_of(program.at("Controls")))
+        if (!takes_no_input(program)) {
+            const std::vector<std::string> lines = wrapped(control, 76);
+            for (std::size_t i = 0; i < lines.size(); ++i)
+                out << (i == 0 ? "  " : "      ") << lines[i] << "\n";
+        }
     out << "\nToolkit options:\n";
     for (const Stanza& option : catalogue.options) {
         out << "  " << option.at("Option") << "\n";
@@ -238,7 +245,7 @@ std::string desktop_entry(const Stanza& program)
     return "[Desktop Entry]\nType=Application\nName=" + name +
            "\nGenericName=OpenGL demonstration\nComment=" + capitalised(program.at("Summary")) + "\nExec=" + name +
            "\nIcon=glut-demos-" + name +
-           "\nTerminal=false\nCategories=Graphics;Education;ComputerScience;\nKeywords=OpenGL;GLUT;demo;\n";
+           "\nTerminal=false\nCategories=Education;ComputerScience;\nKeywords=OpenGL;GLUT;demo;\n";
 }
 
 std::string tests_header(const Catalogue& catalogue)
@@ -358,13 +365,35 @@ void write_file(const std::string& path, const std::string& text)
 
 } // namespace
 
+// The answers to the scripts' questions.
+int answer(const Catalogue& catalogue, const std::string& question)
+{
+    if (question == "--listing") {
+        std::cout << listing(catalogue);
+        return 0;
+    }
+    if (question != "--programs" && question != "--films")
+        return 2;
+    for (const Stanza& program : catalogue.programs)
+        if (question == "--programs" || program.at("Gallery") == "film")
+            std::cout << program.at("Program") << "\n";
+    return 0;
+}
+
 int main(int argc, char** argv)
 {
-    if (argc != 5) {
-        std::fprintf(stderr, "usage: make_catalogue CATALOGUE VERSION DATE OUTDIR|--readme\n");
+    if (argc != 5 && argc != 3) {
+        std::fprintf(stderr, "usage: make_catalogue CATALOGUE VERSION DATE OUTDIR|--readme\n"
+                             "       make_catalogue CATALOGUE --programs|--films|--listing\n");
         return 2;
     }
     try {
+        if (argc == 3) {
+            const int status = answer(read_catalogue(argv[1]), argv[2]);
+            if (status != 0)
+                std::fprintf(stderr, "make_catalogue: no such question: %s\n", argv[2]);
+            return status;
+        }
         const Catalogue catalogue = read_catalogue(argv[1]);
         const std::string version = argv[2], date = argv[3], out = argv[4];
         if (out == "--readme") {

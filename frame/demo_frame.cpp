@@ -7,7 +7,8 @@
 
 #include <cstdlib>
 
-#if defined(__SANITIZE_ADDRESS__)
+#include "sanitizers.h"
+#if DEMO_ADDRESS_SANITIZER
 #include <sanitizer/lsan_interface.h>
 #endif
 
@@ -37,7 +38,7 @@ void register_callback(const Callback& callback)
     }
 }
 
-#if defined(__SANITIZE_ADDRESS__)
+#if DEMO_ADDRESS_SANITIZER
 // The GL driver is unloaded at exit, and what only its globals pointed to
 // would then look leaked; check for leaks while it is still loaded. Handlers
 // run in reverse order of registration, so this one runs before the driver's.
@@ -70,7 +71,7 @@ void demo_start(int& argc, char** argv, const ProgramSetup& setup)
         apply_geometry(step);
     glutCreateWindow(setup.title ? setup.title : argv[0]);
     keep_corner(corner);
-#if defined(__SANITIZE_ADDRESS__)
+#if DEMO_ADDRESS_SANITIZER
     std::atexit(check_leaks_before_driver_unload);
 #endif
     for (const Callback& callback : setup.callbacks)

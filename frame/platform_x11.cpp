@@ -14,7 +14,8 @@
 #include <cstring>
 #include <dlfcn.h>
 
-#if defined(__SANITIZE_ADDRESS__)
+#include "sanitizers.h"
+#if DEMO_ADDRESS_SANITIZER
 #include <sanitizer/lsan_interface.h>
 #endif
 
@@ -125,7 +126,7 @@ void keep_corner(Corner corner)
 // toolkit's order, the only one its clean-up survives there.
 extern "C" void glXDestroyContext(Display* display, GLXContext context)
 {
-#if defined(__SANITIZE_ADDRESS__)
+#if DEMO_ADDRESS_SANITIZER
     // A window closed through the window manager tears the toolkit down
     // before exit, and closing the display next unloads the GL driver; look
     // for leaks now, as at exit, while it is still loaded.

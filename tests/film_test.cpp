@@ -6,7 +6,9 @@
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <optional>
 #include <string>
 #include <unistd.h>
@@ -53,9 +55,16 @@ public:
     TemporaryFolder()
     {
         char pattern[] = "/tmp/film_test.XXXXXX";
-        path_ = mkdtemp(pattern);
+        if (const char* made = mkdtemp(pattern))
+            path_ = made;
+        else
+            ADD_FAILURE() << "cannot make a folder like " << pattern << ": " << std::strerror(errno);
     }
-    ~TemporaryFolder() { std::filesystem::remove_all(path_); }
+    ~TemporaryFolder()
+    {
+        if (!path_.empty())
+            std::filesystem::remove_all(path_);
+    }
     std::string file(const std::string& name) const { return path_ + "/" + name; }
 
 private:

@@ -1,9 +1,11 @@
 // All twelve programs under hostile conditions: no display, no arguments, a
 // storm of resizes, a flood of input, and long runs watched for memory growth.
 #include <X11/keysym.h>
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <csignal>
 #include <cstdlib>
 #include <random>
 #include <string>
@@ -13,6 +15,7 @@
 #include "mesa_quirks.h"
 #include "program_table.h"
 #include "running_program.h"
+#include "sanitizers.h"
 
 #include <GL/glx.h>
 #include <X11/Xutil.h>
@@ -78,6 +81,28 @@ TEST_P(EveryProgram, EndsWithStatusZeroAndNoXErrorWhenItsWindowIsClosed)
             close_window(running.display(), running.window());
         running.expect_clean_exit(by_escape ? "Escape" : "closing the window");
     }
+}
+
+TEST_P(EveryProgram, ACrashFailsTheTestAtOnceWithTheProgramsExitStatus)
+{
+    const ProgramRow& row = GetParam();
+    RunningProgram running = started(row);
+    ASSERT_NE(running.window(), 0u);
+    kill(running.process().pid, SIGSEGV);
+    ASSERT_TRUE(wait_exit(running.process(), 5.0).has_value()) << "SIGSEGV did not end the program";
+    // Reading, clicking and typing at a window that is gone return at once,
+    // and the test fails once, with how the program ended.
+    const Deadline bound(5.0);
+    EXPECT_NONFATAL_FAILURE(
+        {
+            for (int i = 0; i < 3; ++i) {
+                running.centre();
+                click(running.display(), running.window(), 1, 10, 10);
+                type_key(running.display(), running.window(), XK_space);
+            }
+        },
+        "the program ended with status 139");
+    EXPECT_FALSE(bound.passed()) << "input to a window that is gone waited";
 }
 
 TEST_P(EveryProgram, SurvivesAResizeStormAndRepaintsRightAfterIt)
@@ -159,7 +184,7 @@ TEST_P(EveryProgram, KeepsRunningThroughAFloodOfInput)
 
 TEST_P(EveryProgram, ResidentMemoryDoesNotGrowOverALongRun)
 {
-#if defined(__SANITIZE_ADDRESS__)
+#if DEMO_ADDRESS_SANITIZER
     GTEST_SKIP() << "under AddressSanitizer resident memory measures its quarantine, not the program";
 #endif
     if (on_softpipe())

@@ -45,11 +45,18 @@ elif [ "$(file -b "$work/elsewhere/line_stipple.png" | cut -d, -f2)" != "$(file 
     fail=1
 fi
 
-# Help, and a hint for a misspelt name.
-"$copy/demo.sh" --help | grep -q -- "--gallery" || {
+# Help, with every program's summary whole, and a hint for a misspelt name.
+"$copy/demo.sh" --help >"$work/help.log"
+grep -q -- "--gallery" "$work/help.log" || {
     echo "--help does not mention --gallery"
     fail=1
 }
+while IFS= read -r summary; do
+    grep -qF -- "$summary" "$work/help.log" || {
+        echo "--help does not show the summary \"$summary\" whole"
+        fail=1
+    }
+done < <(sed -n 's/^Summary: //p' "$copy/catalogue/programs.txt")
 status=0
 "$copy/demo.sh" color-cube 2>"$work/hint.log" || status=$?
 if [ $status -ne 2 ] || ! grep -q "Did you mean: ./demo.sh color_cube" "$work/hint.log"; then

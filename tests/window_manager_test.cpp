@@ -19,6 +19,7 @@ class UnderAWindowManager : public EveryProgram {
 protected:
     void SetUp() override
     {
+        start_programs_without_leak_check();
         use_private_display();
         start_window_manager();
     }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "program_harness.h"
+#include "sanitizers.h"
 
 namespace {
 
@@ -78,7 +79,7 @@ TEST_F(WireSphere, TenSpokesCrossedByConcentricRings)
 
 TEST_F(WireSphere, RepaintingAllocatesNothing)
 {
-#if defined(__SANITIZE_ADDRESS__)
+#if DEMO_ADDRESS_SANITIZER
     GTEST_SKIP() << "AddressSanitizer's allocator does not report through mallinfo2";
 #endif
     for (int i = 0; i < 50; ++i)

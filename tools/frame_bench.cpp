@@ -83,11 +83,22 @@ int main(int argc, char** argv)
 {
     int rounds = 5;
     double seconds = 2.0;
-    for (int i = 1; i + 1 < argc; i += 2) {
-        if (std::strcmp(argv[i], "--rounds") == 0)
-            rounds = std::atoi(argv[i + 1]);
-        else if (std::strcmp(argv[i], "--seconds") == 0)
-            seconds = std::atof(argv[i + 1]);
+    bool understood = argc % 2 == 1;
+    for (int i = 1; understood && i + 1 < argc; i += 2) {
+        char* end = nullptr;
+        if (std::strcmp(argv[i], "--rounds") == 0) {
+            rounds = static_cast<int>(std::strtol(argv[i + 1], &end, 10));
+            understood = *end == '\0' && rounds >= 1;
+        } else if (std::strcmp(argv[i], "--seconds") == 0) {
+            seconds = std::strtod(argv[i + 1], &end);
+            understood = *end == '\0' && seconds > 0.0;
+        } else {
+            understood = false;
+        }
+    }
+    if (!understood) {
+        std::fprintf(stderr, "usage: frame_bench [--rounds N] [--seconds S]   (N at least 1, S above 0)\n");
+        return 2;
     }
     unsetenv("DISPLAY");
     use_private_display();
@@ -124,6 +135,7 @@ int main(int argc, char** argv)
         }
         if (cpu.empty()) {
             std::printf("| `%s` | failed | | | | | | | |\n", program.c_str());
+            std::fprintf(stderr, "frame_bench: every round of %s failed\n", program.c_str());
             continue;
         }
         std::printf("| `%s` | %.0f | %.0f | %.2f | %.0f | %.0f | %.2f | %.0f | %.0f |\n", program.c_str(), median(cpu),
@@ -131,5 +143,7 @@ int main(int argc, char** argv)
                     median(fps) / median(bare_fps), median(first), median(bare_first));
         std::fflush(stdout);
     }
+    if (failures > 0)
+        std::fprintf(stderr, "frame_bench: %d rounds failed\n", failures);
     return failures == 0 ? 0 : 1;
 }

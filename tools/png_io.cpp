@@ -2,39 +2,33 @@
 
 #include <png.h>
 
+#include "replace_file.h"
+
 #include <algorithm>
-#include <cstdio>
 #include <vector>
 
+// Through libpng's simplified interface, which reports errors by its result
+// rather than by a long jump over the caller's C++ objects.
 bool write_png(const std::string& path, const Image& image)
 {
-    FILE* file = std::fopen(path.c_str(), "wb");
-    if (file == nullptr)
+    if (image.width <= 0 || image.height <= 0 || image.pixels.size() != static_cast<size_t>(image.width) * image.height)
         return false;
-    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-    png_infop info = png_create_info_struct(png);
-    if (setjmp(png_jmpbuf(png))) {
-        png_destroy_write_struct(&png, &info);
-        std::fclose(file);
+    std::vector<png_byte> rgb;
+    rgb.reserve(image.pixels.size() * 3);
+    for (const Rgb& c : image.pixels)
+        rgb.insert(rgb.end(), {static_cast<png_byte>(c.r), static_cast<png_byte>(c.g), static_cast<png_byte>(c.b)});
+    png_image target{};
+    target.version = PNG_IMAGE_VERSION;
+    target.width = static_cast<png_uint_32>(image.width);
+    target.height = static_cast<png_uint_32>(image.height);
+    target.format = PNG_FORMAT_RGB;
+    png_alloc_size_t size = 0;
+    if (!png_image_write_to_memory(&target, nullptr, &size, 0, rgb.data(), 0, nullptr))
         return false;
-    }
-    png_init_io(png, file);
-    png_set_IHDR(png, info, static_cast<png_uint_32>(image.width), static_cast<png_uint_32>(image.height), 8,
-                 PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-    png_write_info(png, info);
-    std::vector<png_byte> row(static_cast<size_t>(image.width) * 3);
-    for (int y = 0; y < image.height; ++y) {
-        for (int x = 0; x < image.width; ++x) {
-            const Rgb c = image.at(x, y);
-            row[static_cast<size_t>(x) * 3] = static_cast<png_byte>(c.r);
-            row[static_cast<size_t>(x) * 3 + 1] = static_cast<png_byte>(c.g);
-            row[static_cast<size_t>(x) * 3 + 2] = static_cast<png_byte>(c.b);
-        }
-        png_write_row(png, row.data());
-    }
-    png_write_end(png, nullptr);
-    png_destroy_write_struct(&png, &info);
-    return std::fclose(file) == 0;
+    std::vector<png_byte> file(size);
+    if (!png_image_write_to_memory(&target, file.data(), &size, 0, rgb.data(), 0, nullptr))
+        return false;
+    return replace_file(path, file.data(), size);
 }
 
 std::optional<Image> read_png(const std::string& path)

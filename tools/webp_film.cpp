@@ -4,6 +4,8 @@
 #include <webp/encode.h>
 #include <webp/mux.h>
 
+#include "replace_file.h"
+
 #include <algorithm>
 #include <fstream>
 #include <iterator>
@@ -54,11 +56,7 @@ bool write_webp_film(const std::string& path, const Film& film)
     WebPDataInit(&data);
     ok = ok && WebPAnimEncoderAdd(encoder, nullptr, timestamp, nullptr) && WebPAnimEncoderAssemble(encoder, &data);
     WebPAnimEncoderDelete(encoder);
-    if (ok) {
-        std::ofstream out(path, std::ios::binary);
-        out.write(reinterpret_cast<const char*>(data.bytes), static_cast<std::streamsize>(data.size));
-        ok = static_cast<bool>(out);
-    }
+    ok = ok && replace_file(path, data.bytes, data.size);
     WebPDataClear(&data);
     return ok;
 }
@@ -76,7 +74,10 @@ std::optional<Film> read_webp_film(const std::string& path, int frame_ms)
     if (decoder == nullptr)
         return std::nullopt;
     WebPAnimInfo info;
-    WebPAnimDecoderGetInfo(decoder, &info);
+    if (!WebPAnimDecoderGetInfo(decoder, &info)) {
+        WebPAnimDecoderDelete(decoder);
+        return std::nullopt;
+    }
     Film film{static_cast<int>(info.canvas_width), static_cast<int>(info.canvas_height), frame_ms, {}};
     int previous = 0;
     while (WebPAnimDecoderHasMoreFrames(decoder)) {

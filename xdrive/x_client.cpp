@@ -83,17 +83,16 @@ ProgramProcess launch(const std::string& exe, const std::vector<std::string>& ar
 std::optional<int> wait_exit(ProgramProcess& process, double seconds)
 {
     if (process.pid <= 0)
-        return std::nullopt;
-    std::optional<int> result;
+        return process.status;
     poll_until(seconds, [&] {
         int status = 0;
         if (waitpid(process.pid, &status, WNOHANG) == process.pid) {
-            result = decode_status(status);
+            process.status = decode_status(status);
             process.pid = -1;
         }
-        return result.has_value();
+        return process.status.has_value();
     });
-    return result;
+    return process.status;
 }
 
 void stop(ProgramProcess& process)
@@ -164,8 +163,13 @@ Window find_any_window(Display* display, double seconds)
 WindowGeometry window_geometry(Display* display, Window window)
 {
     XWindowAttributes attributes{};
-    poll_until(
-        5.0, [&] { return XGetWindowAttributes(display, window, &attributes) && attributes.map_state == IsViewable; });
+    bool exists = true;
+    poll_until(5.0, [&] {
+        exists = XGetWindowAttributes(display, window, &attributes) != 0;
+        return !exists || attributes.map_state == IsViewable;
+    });
+    if (!exists)
+        return {};
     int x = 0, y = 0;
     Window child;
     XTranslateCoordinates(display, window, DefaultRootWindow(display), 0, 0, &x, &y, &child);
@@ -178,7 +182,7 @@ void move_window(Display* display, Window window, int x, int y)
     XSync(display, False);
     poll_until(5.0, [&] {
         const WindowGeometry g = window_geometry(display, window);
-        return g.x == x && g.y == y;
+        return (g.x == x && g.y == y) || g.width == 0;
     });
 }
 
@@ -258,6 +262,8 @@ Image grab_window(Display* display, Window window)
 {
     const WindowGeometry g = window_geometry(display, window);
     Image image{g.width, g.height, {}};
+    if (g.width <= 0 || g.height <= 0)
+        return image;
     XImage* ximage = XGetImage(display, window, 0, 0, static_cast<unsigned>(g.width), static_cast<unsigned>(g.height),
                                AllPlanes, ZPixmap);
     if (ximage == nullptr)

@@ -14,7 +14,8 @@
 
 struct ProgramProcess {
     pid_t pid = -1;
-    int stderr_fd = -1; // the program's standard error, read with read_stderr
+    int stderr_fd = -1;        // the program's standard error, read with read_stderr
+    std::optional<int> status; // how it ended, once wait_exit has seen it end
 };
 
 // Starts exe with args as its argument vector (args[0] is argv[0]; an empty
@@ -24,7 +25,8 @@ ProgramProcess launch(const std::string& exe, const std::vector<std::string>& ar
                       const std::vector<std::string>& unset = {});
 
 // The exit status once the program has ended, or nothing if it still runs
-// when the time is up. A program killed by a signal reports 128 + signal.
+// when the time is up. A program killed by a signal reports 128 + signal; an
+// ended program reports the same status every time it is asked.
 std::optional<int> wait_exit(ProgramProcess& process, double seconds);
 
 // Kills the program if it still runs and collects it.
@@ -49,7 +51,8 @@ Window find_window(Display* display, const std::string& title, double seconds);
 // where one program runs, that program's window.
 Window find_any_window(Display* display, double seconds);
 
-// Waits until the window is mapped and reports its size and place on the screen.
+// Waits until the window is mapped and reports its size and place on the
+// screen; a window that does not exist (any more) reports zero at once.
 WindowGeometry window_geometry(Display* display, Window window);
 
 // Places the window at (x, y) so that all of it can be read.
@@ -73,6 +76,7 @@ std::optional<std::array<long, 4>> frame_extents(Display* display, Window window
 // widened by the decorations the window manager reports (_NET_FRAME_EXTENTS).
 WindowGeometry frame_geometry(Display* display, Window window);
 
+// The window's pixels; an empty picture for a window that is gone.
 Image grab_window(Display* display, Window window);
 
 // Real input: pointer to a place in the window, button presses, keys.

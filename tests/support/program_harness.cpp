@@ -2,7 +2,9 @@
 
 #include <GL/freeglut.h>
 
-#if defined(__SANITIZE_ADDRESS__)
+#include "sanitizers.h"
+
+#if DEMO_ADDRESS_SANITIZER
 #include <sanitizer/lsan_interface.h>
 #endif
 
@@ -50,7 +52,7 @@ void idle_steps(const ProgramSetup& setup, int n)
 namespace {
 void leave_event_loop(int)
 {
-#if defined(__SANITIZE_ADDRESS__)
+#if DEMO_ADDRESS_SANITIZER
     // Leaving the loop tears down the toolkit and unloads the GL driver;
     // look for leaks now, while the driver's own pointers are still there.
     __lsan_do_leak_check();

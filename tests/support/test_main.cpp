@@ -6,6 +6,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -21,8 +22,9 @@ std::string own_path()
 }
 
 // The tests the command line selects, as Suite.Name: gtest lists them
-// itself, filter and all.
-std::vector<std::string> selected_tests(const std::string& self, const std::vector<std::string>& arguments)
+// itself, filter and all. Nothing when it cannot be asked.
+std::optional<std::vector<std::string>> selected_tests(const std::string& self,
+                                                       const std::vector<std::string>& arguments)
 {
     std::string command = "'" + self + "'";
     for (std::size_t i = 1; i < arguments.size(); ++i)
@@ -32,7 +34,7 @@ std::vector<std::string> selected_tests(const std::string& self, const std::vect
     std::vector<std::string> names;
     FILE* list = popen(command.c_str(), "r");
     if (list == nullptr)
-        return names;
+        return std::nullopt;
     std::string suite;
     char line[1024];
     while (std::fgets(line, sizeof line, list)) {
@@ -46,14 +48,20 @@ std::vector<std::string> selected_tests(const std::string& self, const std::vect
         else
             suite = name;
     }
-    pclose(list);
+    if (pclose(list) != 0)
+        return std::nullopt;
     return names;
 }
 
-// Runs one test in a child process; true when it passed.
+// Runs one test in a child process; true when it passed. A test that could
+// not be started, or whose child went missing, did not pass.
 bool run_alone(const std::string& self, const std::vector<std::string>& arguments, const std::string& name)
 {
     const pid_t pid = fork();
+    if (pid < 0) {
+        std::perror(("cannot start " + name).c_str());
+        return false;
+    }
     if (pid == 0) {
         std::vector<std::string> args = arguments;
         args.push_back("--gtest_filter=" + name);
@@ -66,7 +74,10 @@ bool run_alone(const std::string& self, const std::vector<std::string>& argument
         _exit(127);
     }
     int status = 0;
-    waitpid(pid, &status, 0);
+    if (waitpid(pid, &status, 0) != pid) {
+        std::perror(("lost the process of " + name).c_str());
+        return false;
+    }
     return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
@@ -79,7 +90,16 @@ int main(int argc, char** argv)
     if (std::getenv("DEMO_ONE_TEST_PER_PROCESS") != nullptr || testing::GTEST_FLAG(list_tests))
         return RUN_ALL_TESTS();
     const std::string self = own_path();
-    const std::vector<std::string> names = selected_tests(self, arguments);
+    if (self.empty()) {
+        std::fprintf(stderr, "cannot find this test executable's own path to start it again\n");
+        return 1;
+    }
+    const std::optional<std::vector<std::string>> selected = selected_tests(self, arguments);
+    if (!selected) {
+        std::fprintf(stderr, "cannot list the tests to run: %s --gtest_list_tests failed\n", self.c_str());
+        return 1;
+    }
+    const std::vector<std::string>& names = *selected;
     if (names.size() <= 1)
         return RUN_ALL_TESTS();
 
