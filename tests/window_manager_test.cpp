@@ -19,7 +19,6 @@ class UnderAWindowManager : public EveryProgram {
 protected:
     void SetUp() override
     {
-        start_programs_without_leak_check();
         use_private_display();
         start_window_manager();
     }

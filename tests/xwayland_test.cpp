@@ -14,11 +14,7 @@ namespace {
 
 class OnXWayland : public EveryProgram {
 protected:
-    void SetUp() override
-    {
-        start_programs_without_leak_check();
-        use_xwayland_display();
-    }
+    void SetUp() override { use_xwayland_display(); }
 };
 
 } // namespace

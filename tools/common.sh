@@ -11,7 +11,7 @@ DEMO_PACKAGES=(
 # window manager with a small X program to compare the programs' frames with,
 # and a Wayland compositor with its X server.
 TEST_PACKAGES=(
-    libgtest-dev clang-format dpkg-dev file lintian man-db desktop-file-utils openbox x11-apps
+    libgtest-dev clang libclang-rt-dev clang-format dpkg-dev file lintian man-db desktop-file-utils openbox x11-apps
     weston xwayland
 )
 # And those the Windows programs need: the cross compiler, the tool that

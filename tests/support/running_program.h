@@ -4,30 +4,14 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <string>
 #include <vector>
 
 #include <GL/glx.h>
 #include <X11/Xutil.h>
 
-#include "sanitizers.h"
 #include "x_client.h"
 #include "x_server.h"
-
-// Under AddressSanitizer, the programs this process starts from now on run
-// without the leak check at their end. LeakSanitizer's tracer crashes on some
-// machines (signal 11, reading the main thread's dynamic TLS) in mesh_emblem
-// closed through a window manager or on XWayland; the tests of those desktops
-// use this, and the robustness tests check the leaks of a window closed from
-// outside on a bare server.
-inline void start_programs_without_leak_check()
-{
-#if DEMO_ADDRESS_SANITIZER
-    const char* options = std::getenv("ASAN_OPTIONS");
-    setenv("ASAN_OPTIONS", (std::string(options ? options : "") + ":detect_leaks=0").c_str(), 1);
-#endif
-}
 
 // Non-black pixels of a picture.
 inline int lit_pixels(const Image& image)
