@@ -63,7 +63,7 @@ Catalogue read_catalogue(const std::string& path)
     }
     finish();
     for (const Stanza& program : catalogue.programs)
-        for (const char* required : {"Summary", "Description", "Controls", "Moves", "Gallery"})
+        for (const char* required : {"Folder", "Summary", "Description", "Controls", "Moves", "Gallery"})
             if (!program.count(required))
                 throw std::runtime_error(path + ": " + program.at("Program") + " has no " + required);
     return catalogue;
@@ -110,6 +110,15 @@ std::pair<std::string, std::string> control_parts(const std::string& line)
 }
 
 bool takes_no_input(const Stanza& program) { return program.at("Controls") == "None."; }
+
+// Whether a line of its controls says that Escape ends the program.
+bool escape_quits(const Stanza& program)
+{
+    for (const std::string& line : lines_of(program.at("Controls")))
+        if (control_parts(line).first == "Escape")
+            return true;
+    return false;
+}
 
 std::string help_text(const Stanza& program, const Catalogue& catalogue, const std::string& version)
 {
@@ -251,11 +260,13 @@ std::string desktop_entry(const Stanza& program)
 std::string tests_header(const Catalogue& catalogue)
 {
     std::string out = "// Made by make_catalogue from the catalogue; do not edit.\n#pragma once\n\n"
-                      "struct CatalogueEntry {\n    const char* name;\n    bool moves;\n    bool film;\n};\n\n"
+                      "struct CatalogueEntry {\n    const char* name;\n    bool moves;\n    bool film;\n"
+                      "    bool escape_quits;\n};\n\n"
                       "inline const CatalogueEntry catalogue[] = {\n";
     for (const Stanza& program : catalogue.programs)
         out += "    {\"" + program.at("Program") + "\", " + (program.at("Moves") == "yes" ? "true" : "false") + ", " +
-               (program.at("Gallery") == "film" ? "true" : "false") + "},\n";
+               (program.at("Gallery") == "film" ? "true" : "false") + ", " +
+               (escape_quits(program) ? "true" : "false") + "},\n";
     return out + "};\n";
 }
 
@@ -308,7 +319,7 @@ std::string readme_tables(const Catalogue& catalogue)
 std::string installed_readme(const Catalogue& catalogue, const std::string& version)
 {
     return "# glut-demos " + version +
-           "\n\nTwelve small, independent OpenGL demonstration programs, each one window drawn with the\n"
+           "\n\nSmall, independent OpenGL demonstration programs, each one window drawn with the\n"
            "fixed-function pipeline through freeglut. Run any of them from a shell; `<program> --help`\n"
            "and `man <program>` describe each one.\n\n## The programs\n\n" +
            programs_table(catalogue, false) +
@@ -328,8 +339,18 @@ std::string cmake_lists(const Catalogue& catalogue)
         if (program.at("Gallery") == "film")
             films += " " + name;
     }
-    return "# Made by make_catalogue from the catalogue; do not edit.\nset(DEMO_CATALOGUE_PROGRAMS" + programs +
-           ")\nset(DEMO_MOVING_PROGRAMS" + moving + ")\nset(DEMO_FILM_PROGRAMS" + films + ")\n";
+    std::string out = "# Made by make_catalogue from the catalogue; do not edit.\nset(DEMO_CATALOGUE_PROGRAMS" +
+                      programs + ")\nset(DEMO_MOVING_PROGRAMS" + moving + ")\nset(DEMO_FILM_PROGRAMS" + films + ")\n";
+    // Where each program's sources are, and what it links beyond the frame.
+    for (const Stanza& program : catalogue.programs) {
+        const std::string& name = program.at("Program");
+        out += "set(DEMO_FOLDER_" + name + " " + program.at("Folder") + ")\n";
+        if (program.count("Sources"))
+            out += "set(DEMO_SOURCES_" + name + " " + program.at("Sources") + ")\n";
+        if (program.count("Uses"))
+            out += "set(DEMO_USES_" + name + " " + program.at("Uses") + ")\n";
+    }
+    return out;
 }
 
 // One line per program, its name and its summary, as the scripts and the

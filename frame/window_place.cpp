@@ -6,13 +6,6 @@
 #include <algorithm>
 #include <cstring>
 
-namespace {
-
-// The toolkit's size for a window nobody sizes.
-constexpr int default_size = 300;
-
-} // namespace
-
 PlaceOptions place_options(int argc, char** argv)
 {
     PlaceOptions typed;
@@ -28,7 +21,7 @@ PlaceOptions place_options(int argc, char** argv)
 Corner place_window(const PlaceOptions& typed, const ProgramSetup& setup)
 {
     Corner corner = Corner::top_left;
-    int width = default_size, height = default_size;
+    int width = toolkit_default_size, height = toolkit_default_size;
     bool row_sizes = false, row_places = false;
     for (const WindowStep& step : setup.geometry) {
         if (step.kind == StepKind::size) {

@@ -3,6 +3,9 @@
 
 #include "demo_frame.h"
 
+// The toolkit's size for a window nobody sizes.
+constexpr int toolkit_default_size = 300;
+
 // The toolkit options that decide where the window goes, as typed; read
 // before the toolkit sees the command line, which it reorders.
 struct PlaceOptions {

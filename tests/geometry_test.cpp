@@ -1,7 +1,7 @@
 // Every program started with the toolkit options a user may type: the
 // window's size and place under -geometry, and the other options keeping
-// their toolkit meaning. The private server's screen is 2400 x 1400 and has
-// no window manager.
+// their toolkit meaning. The private server has no window manager, and its
+// screen is private_screen_width x private_screen_height.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -15,7 +15,7 @@
 
 namespace {
 
-constexpr int screen_width = 2400, screen_height = 1400;
+constexpr int screen_width = private_screen_width, screen_height = private_screen_height;
 
 // What a geometry string should give a program: a size and place of its own
 // when it has them, else what the string says.

@@ -140,8 +140,7 @@ class WindowsInput : public WindowsProgram {};
 
 TEST_F(WindowsInput, AKeyReachesMaterialSphereAndEscapeEndsItWithStatusZero)
 {
-    const ProgramRow& row = program_rows[5];
-    ASSERT_STREQ(row.name, "material_sphere");
+    const ProgramRow& row = row_named("material_sphere");
     RunningProgram sphere(DEMO_WINE, title(row), under_wine(row.name));
     ASSERT_NE(sphere.window(), 0u) << read_stderr(sphere.process());
     // The centre goes from the tracked grey to the fixed material's green.
@@ -164,8 +163,7 @@ TEST_F(WindowsInput, AKeyReachesMaterialSphereAndEscapeEndsItWithStatusZero)
 
 TEST_F(WindowsInput, AClickTurnsColorCubeAboutAnotherAxis)
 {
-    const ProgramRow& row = program_rows[0];
-    ASSERT_STREQ(row.name, "color_cube");
+    const ProgramRow& row = row_named("color_cube");
     RunningProgram cube(DEMO_WINE, title(row), under_wine(row.name));
     ASSERT_NE(cube.window(), 0u) << read_stderr(cube.process());
     // Turning about z keeps the front face's middle at the centre; the left
@@ -180,8 +178,7 @@ TEST_F(WindowsInput, AClickTurnsColorCubeAboutAnotherAxis)
 
 TEST_F(WindowsInput, APlaceFromTheBottomRightPutsTheWholeFrameOnTheScreen)
 {
-    const ProgramRow& row = program_rows[10];
-    ASSERT_STREQ(row.name, "solid_sphere");
+    const ProgramRow& row = row_named("solid_sphere");
     RunningProgram sphere(DEMO_WINE, title(row), under_wine(row.name, {"-geometry", "200x150-0-0"}), true);
     ASSERT_NE(sphere.window(), 0u) << read_stderr(sphere.process());
     // Wine shows the drawing area; the border and the title bar Windows puts

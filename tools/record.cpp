@@ -7,6 +7,8 @@
 //   <program>_record --film OUT.webp [--frames N] [--without-input]
 //   <program>_record --still OUT.png [-- TOOLKIT OPTIONS...]
 //   <program>_record --describe      prints: frames=N width=W height=H cues=F,F,...
+//   <program>_record --row           prints the program's row for the tests'
+//                                    table: {"name", "title" or nullptr, w, h, x, y},
 //
 // A film is the program's script at the film's size; the still is one frame
 // of the same script at the window's own size. --frames cuts the film short;
@@ -142,13 +144,39 @@ std::vector<Image> record(const Script& script, int last, bool with_input)
     }
 }
 
+// The window the program asks for, as the tests expect it: its title (none:
+// the invocation name), its size and place (-1: the toolkit's own).
+int print_row(const ProgramSetup& setup)
+{
+    std::string title = "nullptr";
+    if (setup.title != nullptr) {
+        title = "\"";
+        for (const char* c = setup.title; *c != '\0'; ++c)
+            title += (*c == '"' || *c == '\\') ? std::string("\\") + *c : std::string(1, *c);
+        title += "\"";
+    }
+    int width = -1, height = -1, x = -1, y = -1;
+    for (const WindowStep& step : setup.geometry) {
+        if (step.kind == StepKind::size) {
+            width = step.x;
+            height = step.y;
+        } else if (step.kind == StepKind::position) {
+            x = step.x;
+            y = step.y;
+        }
+    }
+    std::printf("{\"%s\", %s, %d, %d, %d, %d},\n", setup.name, title.c_str(), width, height, x, y);
+    return std::fflush(stdout) == 0 ? 0 : 1;
+}
+
 int usage()
 {
     std::fprintf(stderr,
                  "usage: %s_record --film OUT.webp [--frames N] [--without-input]\n"
                  "       %s_record --still OUT.png [-- TOOLKIT OPTIONS...]\n"
-                 "       %s_record --describe\n",
-                 program.name, program.name, program.name);
+                 "       %s_record --describe\n"
+                 "       %s_record --row\n",
+                 program.name, program.name, program.name, program.name);
     return 2;
 }
 
@@ -171,6 +199,8 @@ int main(int argc, char** argv)
             frames = std::max(1, std::min(script.frames, std::atoi(argv[++i])));
         else if (arg == "--without-input")
             with_input = false;
+        else if (arg == "--row")
+            return print_row(program);
         else if (arg == "--describe") {
             std::printf("frames=%d width=%d height=%d cues=", script.frames, script.width, script.height);
             for (size_t c = 0; c < script.cues.size(); ++c)

@@ -8,9 +8,12 @@
 
 #include "rgb.h"
 
+// The films' frame period: 25 frames a second.
+constexpr int film_frame_ms = 40;
+
 struct Film {
     int width = 0, height = 0;
-    int frame_ms = 40; // 25 frames a second
+    int frame_ms = film_frame_ms;
     std::vector<Image> frames;
 };
 
@@ -20,4 +23,4 @@ bool write_webp_film(const std::string& path, const Film& film);
 // Every frame of an animated (or still) WebP file, or nothing. The encoder
 // merges a run of equal frames into one longer frame; they come back as
 // frame_ms frames each again.
-std::optional<Film> read_webp_film(const std::string& path, int frame_ms = 40);
+std::optional<Film> read_webp_film(const std::string& path, int frame_ms = film_frame_ms);

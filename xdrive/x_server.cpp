@@ -100,7 +100,9 @@ XvfbServer start_xvfb()
         dup2(quiet, STDOUT_FILENO);
         dup2(quiet, STDERR_FILENO);
         const std::string fd = std::to_string(pipe_fds[1]);
-        execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "2400x1400x24", "-nolisten", "tcp", "-noreset",
+        const std::string screen =
+            std::to_string(private_screen_width) + "x" + std::to_string(private_screen_height) + "x24";
+        execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", screen.c_str(), "-nolisten", "tcp", "-noreset",
                static_cast<char*>(nullptr));
         _exit(127);
     }

@@ -11,7 +11,10 @@ struct XvfbServer {
     std::string display; // ":N"
 };
 
-// Starts Xvfb on a free display number, one screen of 2400 x 1400 pixels, and
+// The screen of the suite's private X servers, in pixels.
+constexpr int private_screen_width = 2400, private_screen_height = 1400;
+
+// Starts Xvfb on a free display number, one screen of the size above, and
 // waits until it accepts connections.
 XvfbServer start_xvfb();
 

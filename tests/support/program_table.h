@@ -5,36 +5,35 @@
 
 #include <cstring>
 #include <ostream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "catalogue.h"
+#include "window_place.h"
 
+// A program's window as its own row sets it up.
 struct ProgramRow {
     const char* name;
     const char* title; // nullptr: titled with its invocation name
     int width, height; // -1: the toolkit's default size
     int x, y;          // -1: the toolkit's default place
-    bool escape_exits; // Escape ends it with status 0
 };
 
+// Every program in the catalogue's order, each as its recorder prints its
+// row (tests/support/program_rows.cmake).
 inline const ProgramRow program_rows[] = {
-    {"color_cube", "separate axes", 500, 500, -1, -1, false},
-    {"texgen_sphere", nullptr, 500, 500, -1, -1, false},
-    {"checker_sphere", nullptr, 500, 500, -1, -1, false},
-    {"wire_sphere_spin", "GLUT Sphere", 500, 500, -1, -1, false},
-    {"mesh_emblem", "Ostravane", 640, 480, 50, 50, true},
-    {"material_sphere", nullptr, 500, 500, 100, 100, true},
-    {"square_single", nullptr, 500, 500, 0, 0, false},
-    {"square_double", nullptr, 500, 500, 0, 0, false},
-    {"line_stipple", "line style", -1, -1, -1, -1, false},
-    {"quadric_sphere", nullptr, -1, -1, -1, -1, false},
-    {"solid_sphere", nullptr, -1, -1, -1, -1, false},
-    {"wire_sphere", nullptr, -1, -1, -1, -1, false},
+#include "program_rows.inc"
 };
 
-// freeglut's window size when the program sets none.
-constexpr int toolkit_default_size = 300;
+// The row of the program called name.
+inline const ProgramRow& row_named(const char* name)
+{
+    for (const ProgramRow& row : program_rows)
+        if (std::strcmp(row.name, name) == 0)
+            return row;
+    throw std::invalid_argument(std::string("no program called ") + name);
+}
 
 // Names the row in test output, and each case of a test over the rows.
 inline void PrintTo(const ProgramRow& row, std::ostream* out) { *out << row.name; }
@@ -55,7 +54,7 @@ inline CatalogueEntry catalogue_entry(const ProgramRow& row)
         if (std::strcmp(entry.name, row.name) == 0)
             return entry;
     ADD_FAILURE() << row.name << " is not in the catalogue";
-    return {row.name, false, false};
+    return {row.name, false, false, false};
 }
 
 // Whether the catalogue says the program animates on its own from start-up.
