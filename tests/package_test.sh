@@ -71,7 +71,10 @@ for program in "$@"; do
 
     # The menu entry is valid, starts the program and has its icon.
     entry="$root/usr/share/applications/glut-demos-$program.desktop"
-    desktop-file-validate "$entry" >"$work/validate" 2>&1 || problem "desktop-file-validate rejects $entry: $(cat "$work/validate")"
+    # No error, warning or hint.
+    if ! desktop-file-validate "$entry" >"$work/validate" 2>&1 || [ -s "$work/validate" ]; then
+        problem "desktop-file-validate finds fault with $entry: $(cat "$work/validate")"
+    fi
     grep -qx "Exec=$program" "$entry" || problem "$entry does not start $program"
     for size in 32 48 64 128 256; do
         icon="$root/usr/share/icons/hicolor/${size}x${size}/apps/glut-demos-$program.png"
