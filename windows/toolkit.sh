@@ -15,31 +15,48 @@ if [ -f "$prefix/lib/libglut.dll.a" ] && [ -f "$prefix/bin/libglut.dll" ] && [ -
 fi
 
 # The source comes from this machine's release, through a list of its own:
-# the system's apt sources, caches and state are neither read nor changed.
-release=$(. /etc/os-release && echo "${VERSION_CODENAME:-}")
+# the system's apt sources, caches and state are neither read nor changed. A
+# mirror that lacks the release's source package (seen: the index names a
+# version whose files are gone) is asked for the previous stable release's,
+# the same freeglut 3.4.0; DEMO_TOOLKIT_RELEASE names the release to use.
+release=${DEMO_TOOLKIT_RELEASE:-$(. /etc/os-release && echo "${VERSION_CODENAME:-}")}
 if [ -z "$release" ]; then
-    echo "Cannot tell this machine's Debian release (no VERSION_CODENAME in /etc/os-release)." >&2
+    echo "Cannot tell this machine's Debian release (no VERSION_CODENAME in /etc/os-release);" >&2
+    echo "set DEMO_TOOLKIT_RELEASE to the release whose freeglut source to build." >&2
     exit 1
 fi
 mirror=${DEMO_DEBIAN_MIRROR:-http://deb.debian.org/debian}
 apt_dir="$folder/apt"
 rm -rf "$apt_dir" "$folder/source" "$folder/build" "$prefix"
-mkdir -p "$apt_dir/lists/partial" "$apt_dir/cache/archives/partial" "$folder/source"
-echo "deb-src [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] $mirror $release main" >"$apt_dir/sources.list"
-apt_options=(
-    -o "Dir::Etc::SourceList=$apt_dir/sources.list" -o Dir::Etc::SourceParts=/nonexistent
-    -o "Dir::State::Lists=$apt_dir/lists" -o "Dir::Cache=$apt_dir/cache"
-    -o Debug::NoLocking=true
-)
-echo "Fetching freeglut's source package from $mirror ($release)..."
-apt-get "${apt_options[@]}" -q update >"$apt_dir/update.log" 2>&1 || {
-    cat "$apt_dir/update.log" >&2
-    exit 1
+
+# fetch_source <release>: unpacks that release's freeglut source package in
+# $folder/source; fails, with apt's messages in $apt_dir, when it cannot.
+fetch_source() {
+    rm -rf "$apt_dir" "$folder/source"
+    mkdir -p "$apt_dir/lists/partial" "$apt_dir/cache/archives/partial" "$folder/source"
+    echo "deb-src [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] $mirror $1 main" >"$apt_dir/sources.list"
+    local apt_options=(
+        -o "Dir::Etc::SourceList=$apt_dir/sources.list" -o Dir::Etc::SourceParts=/nonexistent
+        -o "Dir::State::Lists=$apt_dir/lists" -o "Dir::Cache=$apt_dir/cache"
+        -o Debug::NoLocking=true
+    )
+    echo "Fetching freeglut's source package from $mirror ($1)..."
+    apt-get "${apt_options[@]}" -q update >"$apt_dir/apt.log" 2>&1 &&
+        (cd "$folder/source" && apt-get "${apt_options[@]}" -q source freeglut >>"$apt_dir/apt.log" 2>&1)
 }
-(cd "$folder/source" && apt-get "${apt_options[@]}" -q source freeglut >"$apt_dir/source.log" 2>&1) || {
-    cat "$apt_dir/source.log" >&2
+fetched=
+for candidate in "$release" bookworm; do
+    if fetch_source "$candidate"; then
+        fetched=$candidate
+        break
+    fi
+    echo "Could not fetch freeglut's source of $candidate:" >&2
+    grep -E '^(E|Err):' "$apt_dir/apt.log" >&2 || tail -n 5 "$apt_dir/apt.log" >&2
+    [ -z "${DEMO_TOOLKIT_RELEASE:-}" ] || break
+done
+if [ -z "$fetched" ]; then
     exit 1
-}
+fi
 source_dir=$(find "$folder/source" -mindepth 1 -maxdepth 1 -type d -name 'freeglut-*' | head -n 1)
 if [ -z "$source_dir" ]; then
     echo "apt-get source freeglut unpacked no freeglut-* folder in $folder/source" >&2
