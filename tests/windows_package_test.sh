@@ -54,10 +54,11 @@ for binary in "$folder"/*.exe "$folder"/*.dll; do
 done
 
 # Run from the unpacked folder, with nothing else on its path.
-version=$(cd "$folder" && WINEPATH= wine "./$1.exe" --version 2>&1 | tr -d '\r') || true
+# Wine's own remarks go to standard error, which is kept apart.
+version=$(cd "$folder" && WINEPATH= wine "./$1.exe" --version 2>"$work/wine.err" | tr -d '\r') || true
 case "$version" in
 "$1 (glut-demos) "*) ;;
-*) problem "$1.exe --version, run from the unpacked ZIP under Wine, said: $version" ;;
+*) problem "$1.exe --version, run from the unpacked ZIP under Wine, said: $version ($(cat "$work/wine.err"))" ;;
 esac
 
 # The README lists every program.

@@ -16,12 +16,13 @@ TEST_PACKAGES=(
 )
 # And those the Windows programs need: the cross compiler, the tool that
 # unpacks Debian's source package of the toolkit and the archive's keys that
-# vouch for it; Wine and xvfb-run (in xvfb) run them for the tests.
+# vouch for it; Wine and xvfb-run (in xvfb, with xauth) run them for the
+# tests.
 WINDOWS_PACKAGES=(
     g++ cmake make g++-mingw-w64-x86-64-posix dpkg-dev debian-archive-keyring
 )
 WINE_PACKAGES=(
-    wine wine64 xvfb
+    wine wine64 xvfb xauth
 )
 
 # install_missing <package>...: installs the packages that are not installed
