@@ -6,12 +6,13 @@ DEMO_PACKAGES=(
     freeglut3-dev libglu1-mesa-dev libgl-dev libgl1-mesa-dri
     xvfb libx11-dev libxtst-dev libpng-dev libwebp-dev
 )
-# And those only the tests need: GoogleTest, the formatter, Debian's own
+# And those only the tests need: GoogleTest, clang with its sanitizers and
+# the symbolizer that names their reports' frames, the formatter, Debian's own
 # checkers for the package, the manual pages and the menu entries, and a
 # window manager with a small X program to compare the programs' frames with,
 # and a Wayland compositor with its X server.
 TEST_PACKAGES=(
-    libgtest-dev clang libclang-rt-dev clang-format dpkg-dev file lintian man-db desktop-file-utils openbox x11-apps
+    libgtest-dev clang libclang-rt-dev llvm clang-format dpkg-dev file lintian man-db desktop-file-utils openbox x11-apps
     weston xwayland
 )
 # And those the Windows programs need: the cross compiler, the tool that
