@@ -6,9 +6,10 @@
 //
 //   make_catalogue CATALOGUE VERSION DATE OUTDIR      writes the files into OUTDIR
 //   make_catalogue CATALOGUE VERSION DATE --readme    prints the README's tables
-//   make_catalogue CATALOGUE --programs|--films|--listing
-//       prints the programs' names, those of the programs with a film, or
-//       each program's name and summary; one program a line
+//   make_catalogue CATALOGUE --programs|--films|--moving|--listing
+//       prints the programs' names, those of the programs with a film or
+//       of those that move, or each program's name and summary; one program
+//       a line
 #include <cctype>
 #include <cstdio>
 #include <fstream>
@@ -327,6 +328,65 @@ std::string installed_readme(const Catalogue& catalogue, const std::string& vers
            options_table(catalogue) + "\nLicensed under the MIT licence; see `copyright` in this folder.\n";
 }
 
+// Text as HTML shows it, never as markup.
+std::string html(const std::string& text)
+{
+    std::string out;
+    for (const char c : text) {
+        if (c == '&')
+            out += "&amp;";
+        else if (c == '<')
+            out += "&lt;";
+        else if (c == '>')
+            out += "&gt;";
+        else if (c == '"')
+            out += "&quot;";
+        else
+            out += c;
+    }
+    return out;
+}
+
+// The page that runs one program in a browser, with what it shows and takes;
+// page.js runs it.
+std::string web_page(const Stanza& program)
+{
+    const std::string name = html(program.at("Program"));
+    std::string controls;
+    for (const std::string& line : lines_of(program.at("Controls")))
+        controls += "      <li>" + html(line) + "</li>\n";
+    return "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n  <meta charset=\"utf-8\">\n"
+           "  <meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
+           "  <title>" + name + "</title>\n  <link rel=\"icon\" href=\"data:,\">\n  <link rel=\"stylesheet\" href=\"page.css\">\n</head>\n"
+           "<body data-program=\"" + name + "\">\n"
+           "  <p class=\"back\"><a href=\"index.html\">All programs</a></p>\n"
+           "  <h1>" + name + "</h1>\n  <p>" + html(program.at("Summary")) + "</p>\n"
+           "  <div class=\"window\">\n    <div class=\"title\" id=\"title\"></div>\n"
+           "    <canvas id=\"canvas\" tabindex=\"0\" width=\"300\" height=\"300\"></canvas>\n  </div>\n"
+           "  <p id=\"status\" role=\"status\">This page runs the program with WebAssembly and JavaScript, "
+           "which this browser has not started.</p>\n"
+           "  <pre id=\"messages\"></pre>\n"
+           "  <p>" + html(paragraph(program.at("Description"))) + "</p>\n"
+           "  <h2>Controls</h2>\n  <ul>\n" + controls + "  </ul>\n"
+           "  <script src=\"page.js\"></script>\n</body>\n</html>\n";
+}
+
+// The index of the pages, in the catalogue's order.
+std::string web_index(const Catalogue& catalogue)
+{
+    std::string items;
+    for (const Stanza& program : catalogue.programs) {
+        const std::string name = html(program.at("Program"));
+        items += "    <li><a href=\"" + name + ".html\">" + name + "</a>: " + html(program.at("Summary")) + "</li>\n";
+    }
+    return "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n  <meta charset=\"utf-8\">\n"
+           "  <meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
+           "  <title>GLUT demos</title>\n  <link rel=\"icon\" href=\"data:,\">\n  <link rel=\"stylesheet\" href=\"page.css\">\n</head>\n<body>\n"
+           "  <h1>GLUT demos</h1>\n  <p>Small OpenGL programs, each showing one idea, running in this page on "
+           "Mesa compiled to WebAssembly: the same pixels as on the desktop.</p>\n  <ul>\n" + items +
+           "  </ul>\n</body>\n</html>\n";
+}
+
 // The build's lists, as CMake reads them.
 std::string cmake_lists(const Catalogue& catalogue)
 {
@@ -393,10 +453,11 @@ int answer(const Catalogue& catalogue, const std::string& question)
         std::cout << listing(catalogue);
         return 0;
     }
-    if (question != "--programs" && question != "--films")
+    if (question != "--programs" && question != "--films" && question != "--moving")
         return 2;
     for (const Stanza& program : catalogue.programs)
-        if (question == "--programs" || program.at("Gallery") == "film")
+        if (question == "--programs" || (question == "--films" && program.at("Gallery") == "film") ||
+            (question == "--moving" && program.at("Moves") == "yes"))
             std::cout << program.at("Program") << "\n";
     return 0;
 }
@@ -405,7 +466,7 @@ int main(int argc, char** argv)
 {
     if (argc != 5 && argc != 3) {
         std::fprintf(stderr, "usage: make_catalogue CATALOGUE VERSION DATE OUTDIR|--readme\n"
-                             "       make_catalogue CATALOGUE --programs|--films|--listing\n");
+                             "       make_catalogue CATALOGUE --programs|--films|--moving|--listing\n");
         return 2;
     }
     try {
@@ -431,6 +492,9 @@ int main(int argc, char** argv)
         write_file(out + "/catalogue.cmake", cmake_lists(catalogue));
         write_file(out + "/listing.txt", listing(catalogue));
         write_file(out + "/README.md", installed_readme(catalogue, version));
+        for (const Stanza& program : catalogue.programs)
+            write_file(out + "/" + program.at("Program") + ".html", web_page(program));
+        write_file(out + "/index.html", web_index(catalogue));
     } catch (const std::exception& error) {
         std::fprintf(stderr, "make_catalogue: %s\n", error.what());
         return 1;

@@ -1,26 +1,11 @@
-// The frame on Windows: the toolkit's copy of Xlib's reading of -geometry,
-// the display a command line names, and the window's outer frame at a place
-// measured from the right or bottom edge.
+// The frame on Windows: the display a command line names, and the window's
+// outer frame at a place measured from the right or bottom edge.
 #include "platform.h"
 
 #include "gl_headers.h"
-extern "C" { // a C library whose header does not say so
-#include <xparsegeometry_repl.h>
-}
 
 #include <cstdio>
 #include <cstdlib>
-
-TypedGeometry parse_geometry(const char* text)
-{
-    TypedGeometry geometry;
-    const int mask = XParseGeometry(text, &geometry.x, &geometry.y, &geometry.width, &geometry.height);
-    geometry.has_size = (mask & WidthValue) && (mask & HeightValue);
-    geometry.has_place = (mask & (XValue | YValue)) != 0;
-    geometry.from_right = (mask & XNegative) != 0;
-    geometry.from_bottom = (mask & YNegative) != 0;
-    return geometry;
-}
 
 void prepare_platform(const PlaceOptions& typed, const char* program_name)
 {

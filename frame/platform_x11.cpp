@@ -1,6 +1,6 @@
-// The frame on X11: Xlib's reading of -geometry, an error handler for the
-// software rasterizers' read-back, the order in which a window's GL context
-// is torn down, and a window manager's frame around a placed window.
+// The frame on X11: an error handler for the software rasterizers' read-back,
+// the order in which a window's GL context is torn down, and a window
+// manager's frame around a placed window.
 #include "platform.h"
 
 #include "gl_headers.h"
@@ -37,17 +37,6 @@ int pass_stale_readback(Display* display, XErrorEvent* error)
 }
 
 } // namespace
-
-TypedGeometry parse_geometry(const char* text)
-{
-    TypedGeometry geometry;
-    const int mask = XParseGeometry(text, &geometry.x, &geometry.y, &geometry.width, &geometry.height);
-    geometry.has_size = (mask & WidthValue) && (mask & HeightValue);
-    geometry.has_place = (mask & (XValue | YValue)) != 0;
-    geometry.from_right = (mask & XNegative) != 0;
-    geometry.from_bottom = (mask & YNegative) != 0;
-    return geometry;
-}
 
 void prepare_platform(const PlaceOptions&, const char*)
 {

@@ -2,6 +2,7 @@
 
 #include "gl_headers.h"
 #include "platform.h"
+#include "x_geometry.h"
 
 #include <algorithm>
 #include <cstring>
@@ -36,12 +37,12 @@ Corner place_window(const PlaceOptions& typed, const ProgramSetup& setup)
     if (typed.geometry != nullptr) {
         const int screen_width = glutGet(GLUT_SCREEN_WIDTH), screen_height = glutGet(GLUT_SCREEN_HEIGHT);
         const TypedGeometry geometry = parse_geometry(typed.geometry);
-        if (!row_sizes && geometry.has_size && geometry.width > 0 && geometry.height > 0) {
+        if (!row_sizes && geometry.has_size() && geometry.width > 0 && geometry.height > 0) {
             width = static_cast<int>(std::min<unsigned>(geometry.width, static_cast<unsigned>(screen_width)));
             height = static_cast<int>(std::min<unsigned>(geometry.height, static_cast<unsigned>(screen_height)));
         }
         glutInitWindowSize(width, height);
-        if (geometry.has_place) {
+        if (geometry.has_place()) {
             int x = geometry.x, y = geometry.y;
             if (geometry.from_right)
                 x += screen_width - width;

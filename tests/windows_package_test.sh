@@ -34,7 +34,7 @@ folder="$work/unpacked/$top"
 # What the ZIP holds, exactly.
 expected=$(
     for name in "$@"; do echo "$name.exe"; done
-    printf '%s\n' libglut.dll README.txt LICENSE.txt COPYING.freeglut.txt COPYING.xparsegeometry.txt
+    printf '%s\n' libglut.dll README.txt LICENSE.txt COPYING.freeglut.txt
 )
 held=$(cd "$work/unpacked" && find . -type f | sed "s|^\./$top/||")
 if ! diff <(sort <<<"$expected") <(sort <<<"$held") >"$work/contents.diff"; then

@@ -6,6 +6,12 @@
 //
 //   <program>_record --film OUT.webp [--frames N] [--without-input]
 //   <program>_record --still OUT.png [-- TOOLKIT OPTIONS...]
+//   <program>_record --frame OUT.png [--input CUES] [--steps N] [-- TOOLKIT OPTIONS...]
+//                                    the first frame, or, after the input
+//                                    (press:B:X:Y, release:B:X:Y, motion:X:Y,
+//                                    key:CODE, comma-separated), the frame
+//                                    after N idle calls, each with its
+//                                    display; prints the GL's version
 //   <program>_record --describe      prints: frames=N width=W height=H cues=F,F,...
 //   <program>_record --row           prints the program's row for the tests'
 //                                    table: {"name", "title" or nullptr, w, h, x, y},
@@ -169,14 +175,66 @@ int print_row(const ProgramSetup& setup)
     return std::fflush(stdout) == 0 ? 0 : 1;
 }
 
+// "press:0:10:20,motion:30:40,key:111" as cues, all at frame 0.
+bool parse_cues(const std::string& text, std::vector<Cue>& cues)
+{
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const std::size_t end = std::min(text.find(',', start), text.size());
+        const std::string cue = text.substr(start, end - start);
+        Cue parsed{0, Cue::key};
+        char kind[16] = {};
+        int consumed = 0;
+        bool ok = false;
+        if (std::sscanf(cue.c_str(), "%15[a-z]:%n", kind, &consumed) == 1) {
+            const char* rest = cue.c_str() + consumed;
+            const std::string name = kind;
+            int end_of = 0;
+            if (name == "press" || name == "release") {
+                parsed.kind = name == "press" ? Cue::press : Cue::release;
+                ok = std::sscanf(rest, "%d:%d:%d%n", &parsed.button, &parsed.x, &parsed.y, &end_of) == 3;
+            } else if (name == "motion") {
+                parsed.kind = Cue::motion;
+                ok = std::sscanf(rest, "%d:%d%n", &parsed.x, &parsed.y, &end_of) == 2;
+            } else if (name == "key") {
+                ok = std::sscanf(rest, "%d%n", &parsed.button, &end_of) == 1;
+            }
+            ok = ok && rest[end_of] == '\0';
+        }
+        if (!ok) {
+            std::fprintf(stderr, "not a cue: %s\n", cue.c_str());
+            return false;
+        }
+        cues.push_back(parsed);
+        start = end + 1;
+    }
+    return true;
+}
+
+// The frame after the input and `steps` idle calls, each with its display.
+Image frame_after(const std::vector<Cue>& cues, int steps)
+{
+    redraw();
+    for (const Cue& cue : cues)
+        give(cue);
+    if (!cues.empty())
+        redraw();
+    for (int i = 0; i < steps && current_idle != nullptr; ++i) {
+        current_idle();
+        redraw();
+    }
+    return read_image();
+}
+
 int usage()
 {
     std::fprintf(stderr,
                  "usage: %s_record --film OUT.webp [--frames N] [--without-input]\n"
                  "       %s_record --still OUT.png [-- TOOLKIT OPTIONS...]\n"
+                 "       %s_record --frame OUT.png [--input CUES] [--steps N] [-- TOOLKIT OPTIONS...]\n"
                  "       %s_record --describe\n"
                  "       %s_record --row\n",
-                 program.name, program.name, program.name, program.name);
+                 program.name, program.name, program.name, program.name, program.name);
     return 2;
 }
 
@@ -184,10 +242,11 @@ int usage()
 
 int main(int argc, char** argv)
 {
-    std::string film_path, still_path;
+    std::string film_path, still_path, frame_path;
     std::vector<std::string> args{program.name};
     const Script script = script_for(program);
-    int frames = script.frames;
+    int frames = script.frames, steps = 0;
+    std::vector<Cue> input;
     bool with_input = true;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
@@ -195,7 +254,14 @@ int main(int argc, char** argv)
             film_path = argv[++i];
         else if (arg == "--still" && i + 1 < argc)
             still_path = argv[++i];
-        else if (arg == "--frames" && i + 1 < argc)
+        else if (arg == "--frame" && i + 1 < argc)
+            frame_path = argv[++i];
+        else if (arg == "--steps" && i + 1 < argc)
+            steps = std::max(0, std::atoi(argv[++i]));
+        else if (arg == "--input" && i + 1 < argc) {
+            if (!parse_cues(argv[++i], input))
+                return usage();
+        } else if (arg == "--frames" && i + 1 < argc)
             frames = std::max(1, std::min(script.frames, std::atoi(argv[++i])));
         else if (arg == "--without-input")
             with_input = false;
@@ -213,7 +279,7 @@ int main(int argc, char** argv)
         } else
             return usage();
     }
-    if (film_path.empty() == still_path.empty())
+    if (film_path.empty() + still_path.empty() + frame_path.empty() != 2)
         return usage();
     if (!film_path.empty() && script.frames == 1) {
         std::fprintf(stderr, "%s has no film: it shows one picture\n", program.name);
@@ -223,6 +289,14 @@ int main(int argc, char** argv)
     if (!start_in_process(program, args)) {
         std::fprintf(stderr, "%s: the window never came on the screen\n", program.name);
         return 1;
+    }
+    if (!frame_path.empty()) {
+        if (!write_png(frame_path, frame_after(input, steps))) {
+            std::fprintf(stderr, "cannot write %s\n", frame_path.c_str());
+            return 1;
+        }
+        std::printf("%s\n", reinterpret_cast<const char*>(glGetString(GL_VERSION)));
+        return 0;
     }
     if (!still_path.empty()) {
         const Image still = record(script, script.still, true).back();

@@ -10,7 +10,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 mkdir -p "$1"
 folder=$(cd "$1" && pwd)
 prefix="$folder/prefix"
-if [ -f "$prefix/lib/libglut.dll.a" ] && [ -f "$prefix/bin/libglut.dll" ] && [ -f "$prefix/lib/libxparsegeometry.a" ]; then
+if [ -f "$prefix/lib/libglut.dll.a" ] && [ -f "$prefix/bin/libglut.dll" ] && [ -f "$prefix/COPYING.freeglut.txt" ]; then
     exit 0
 fi
 
@@ -83,14 +83,5 @@ cmake --install "$folder/build" --strip >"$folder/install.log" 2>&1 || {
     cat "$folder/install.log" >&2
     exit 1
 }
-# The toolkit's copy of Xlib's -geometry parser, which its DLL does not
-# export, as a library of its own for the frame.
-x86_64-w64-mingw32-gcc-posix -O2 -c "$source_dir/src/util/xparsegeometry_repl.c" -o "$folder/xparsegeometry.o"
-rm -f "$prefix/lib/libxparsegeometry.a"
-x86_64-w64-mingw32-ar rcs "$prefix/lib/libxparsegeometry.a" "$folder/xparsegeometry.o"
-cp "$source_dir/src/util/xparsegeometry_repl.h" "$prefix/include/"
-# The licences travel with the DLL: the toolkit's, and The Open Group's for
-# the parser, which heads the parser's header.
+# The toolkit's licence travels with the DLL.
 cp "$source_dir/COPYING" "$prefix/COPYING.freeglut.txt"
-awk '{ print } /\*\// && ++ends == 2 { exit }' "$source_dir/src/util/xparsegeometry_repl.h" \
-    >"$prefix/COPYING.xparsegeometry.txt"

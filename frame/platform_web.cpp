@@ -1,0 +1,9 @@
+// The frame in a web page: the page is the only display, nothing else places
+// the canvas, and it has no outer frame to move.
+#include "platform.h"
+
+void prepare_platform(const PlaceOptions&, const char*) {}
+
+bool windows_get_placed(const char*) { return true; }
+
+void keep_corner(Corner) {}

@@ -1,0 +1,242 @@
+// The programs in real browsers: every page's first frame, the moving
+// programs' frames after some idle calls, and mouse and keys given as a user
+// gives them, each compared with what the same program draws natively with
+// Mesa's softpipe at the same size. Run by test.sh's browser pass:
+//   DEMO_SITE=build-web/site DEMO_RECORDERS=build/tools DEMO_CATALOGUE=... \
+//   DEMO_BROWSERS=chromium,firefox node --test tests/web/
+import assert from 'node:assert/strict';
+import { execFileSync } from 'node:child_process';
+import { mkdtempSync, readFileSync, rmSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import path from 'node:path';
+import { after, before, describe, test } from 'node:test';
+import { PNG } from 'pngjs';
+import puppeteer from 'puppeteer-core';
+import { serveFolder } from '../../web/serve.mjs';
+
+const site = process.env.DEMO_SITE;
+const recorders = process.env.DEMO_RECORDERS;
+const catalogue = (question) =>
+    execFileSync(process.env.DEMO_MAKE_CATALOGUE, [process.env.DEMO_CATALOGUE, question], { encoding: 'utf8' })
+        .split('\n').filter((line) => line !== '');
+const programs = catalogue('--programs');
+const moving = catalogue('--moving');
+const steps = 7;
+
+// Input as a user gives it, and the same as the recorder's cues.
+const click = (button, x, y) => ({ kind: 'click', button, x, y });
+const key = (character) => ({ kind: 'key', character });
+const drag = (x, y, dx, dy) => ({ kind: 'drag', x, y, dx, dy });
+const buttons = { left: 0, middle: 1, right: 2 };
+const cues = (actions) => actions.flatMap((action) => {
+    if (action.kind === 'click')
+        return [`press:${buttons[action.button]}:${action.x}:${action.y}`,
+                `release:${buttons[action.button]}:${action.x}:${action.y}`];
+    if (action.kind === 'key')
+        return [`key:${action.character.charCodeAt(0)}`];
+    return [`press:0:${action.x}:${action.y}`, `motion:${action.x + action.dx}:${action.y + action.dy}`,
+            `release:0:${action.x + action.dx}:${action.y + action.dy}`];
+}).join(',');
+
+// What each idea's input does, then the idle calls that show it.
+const inputs = [
+    { program: 'color_cube', actions: [click('middle', 250, 250)], steps },
+    { program: 'color_cube', actions: [click('left', 100, 400)], steps },
+    { program: 'texgen_sphere', actions: [click('right', 30, 30), key('2')], steps },
+    { program: 'texgen_sphere', actions: [key('2'), key('1')], steps },
+    { program: 'checker_sphere', actions: [click('left', 200, 200)], steps },
+    { program: 'wire_sphere_spin', actions: [click('middle', 10, 10)], steps },
+    { program: 'material_sphere', actions: [key('o')], steps: 0 },
+    { program: 'material_sphere', actions: [key('o'), key('o')], steps: 0 },
+    { program: 'mesh_emblem', actions: [drag(320, 240, 60, -40)], steps: 0 },
+    { program: 'mesh_emblem', actions: [key(' ')], steps: 3 },
+];
+
+// The native frame, drawn by softpipe in the recorder's private X server;
+// with the GL's version, to tell whether the page's Mesa is the same.
+const natives = new Map();
+let work;
+function native(program, actions, count) {
+    const id = `${program} ${cues(actions)} ${count}`;
+    if (!natives.has(id)) {
+        const file = path.join(work, `${natives.size}.png`);
+        const args = ['--frame', file, '--steps', String(count)];
+        if (actions.length > 0)
+            args.push('--input', cues(actions));
+        const version = execFileSync(path.join(recorders, `${program}_record`), args,
+            { encoding: 'utf8', env: { ...process.env, GALLIUM_DRIVER: 'softpipe' } }).trim();
+        const png = PNG.sync.read(readFileSync(file));
+        natives.set(id, { version, width: png.width, height: png.height, data: png.data });
+    }
+    return natives.get(id);
+}
+
+// Equal to the byte where the desktop's Mesa is the page's own series
+// (22.3); against another Mesa, at most 0.5% of the pixels off by more than
+// 8 in a channel, the suite's tolerance elsewhere.
+function assertSamePicture(seen, expected, what) {
+    assert.deepEqual([seen.width, seen.height], [expected.width, expected.height], `${what}: size`);
+    let off = 0, first = null;
+    for (let i = 0; i < seen.data.length; i += 4) {
+        const differs = [0, 1, 2].some((c) => Math.abs(seen.data[i + c] - expected.data[i + c]) > 0);
+        const far = [0, 1, 2].some((c) => Math.abs(seen.data[i + c] - expected.data[i + c]) > 8);
+        if (differs && first === null) {
+            const p = i / 4;
+            first = `at (${p % seen.width}, ${Math.floor(p / seen.width)}) the page shows ` +
+                `${[...seen.data.slice(i, i + 3)]}, the desktop ${[...expected.data.slice(i, i + 3)]}`;
+        }
+        if (expected.version.includes('Mesa 22.3') ? differs : far)
+            ++off;
+    }
+    const pixels = seen.width * seen.height;
+    if (expected.version.includes('Mesa 22.3'))
+        assert.equal(off, 0, `${what}: ${off} of ${pixels} pixels differ from the desktop's softpipe; first ${first}`);
+    else
+        assert.ok(off <= pixels * 0.005, `${what}: ${off} of ${pixels} pixels differ by more than 8 from the ` +
+            `desktop's softpipe (${expected.version}, not the page's Mesa 22.3); first ${first}`);
+}
+
+async function poll(what, check, seconds = 20) {
+    const deadline = Date.now() + seconds * 1000;
+    for (;;) {
+        const value = await check();
+        if (value)
+            return value;
+        if (Date.now() > deadline)
+            throw new Error(`timed out waiting for ${what}`);
+        await new Promise((resolve) => setTimeout(resolve, 50));
+    }
+}
+
+const launchers = {
+    chromium: () => puppeteer.launch({
+        browser: 'chrome', executablePath: '/usr/bin/chromium', headless: true,
+        args: ['--no-sandbox', '--disable-gpu', '--no-first-run', '--disable-background-networking',
+               '--disable-component-update', '--disable-sync', '--disable-quic'],
+    }),
+    firefox: () => puppeteer.launch({ browser: 'firefox', executablePath: '/usr/bin/firefox-esr', headless: true }),
+};
+
+for (const browserName of (process.env.DEMO_BROWSERS || 'chromium,firefox').split(',')) {
+    describe(`in ${browserName}`, () => {
+        let server, browser;
+        before(async () => {
+            work ??= mkdtempSync(path.join(tmpdir(), 'glut-demos-web-'));
+            server = await serveFolder(site);
+            browser = await launchers[browserName]();
+        });
+        after(async () => {
+            await browser?.close();
+            server?.close();
+        });
+
+        // Opens a program's page held before its first idle call; the
+        // page's errors fail the test.
+        async function open(program, query = 'paused') {
+            const page = await browser.newPage();
+            const errors = [];
+            page.on('pageerror', (error) => errors.push(error.message));
+            page.on('console', (message) => message.type() === 'error' && errors.push(message.text()));
+            await page.goto(`${server.url}/${program}.html?${query}`);
+            await poll(`${program}'s first frame`,
+                () => page.evaluate(() => window.Module?.calledRun && Module._glut_web_display_passes() > 0));
+            page.errors = errors;
+            return page;
+        }
+        const counts = (page) => page.evaluate(() => [Module._glut_web_idle_calls(), Module._glut_web_display_passes()]);
+        const canvas = (page) => page.evaluate(() => {
+            const c = document.getElementById('canvas');
+            const image = c.getContext('2d').getImageData(0, 0, c.width, c.height);
+            return { width: c.width, height: c.height, data: Array.from(image.data) };
+        });
+        // Steps one idle call at a time, each shown before the next.
+        async function step(page, count) {
+            for (let i = 0; i < count; ++i) {
+                const [idle, shown] = await counts(page);
+                await page.evaluate(() => Module._glut_web_step());
+                await poll('an idle call and its display', async () => {
+                    const [nowIdle, nowShown] = await counts(page);
+                    return nowIdle === idle + 1 && nowShown > shown;
+                });
+            }
+        }
+        async function give(page, actions) {
+            const box = await (await page.$('#canvas')).boundingBox();
+            for (const action of actions) {
+                const [, shown] = await counts(page);
+                if (action.kind === 'key') {
+                    await page.focus('#canvas');
+                    await page.keyboard.press(action.character === ' ' ? 'Space' : action.character);
+                } else if (action.kind === 'click') {
+                    await page.mouse.click(box.x + action.x, box.y + action.y, { button: action.button });
+                } else {
+                    await page.mouse.move(box.x + action.x, box.y + action.y);
+                    await page.mouse.down();
+                    await page.mouse.move(box.x + action.x + action.dx, box.y + action.y + action.dy);
+                    await page.mouse.up();
+                }
+                // The loop hands input on at its next pass; a frame's worth.
+                await poll('the input to be handed on', async () => (await counts(page))[1] > shown ||
+                    page.evaluate(() => new Promise((resolve) => requestAnimationFrame(() =>
+                        requestAnimationFrame(() => resolve(true))))));
+            }
+        }
+
+        for (const program of programs) {
+            test(`${program}: the first frame is the desktop's`, async () => {
+                const page = await open(program);
+                assertSamePicture(await canvas(page), native(program, [], 0), program);
+                assert.deepEqual(await counts(page), [0, 1], `${program}: held before its first idle call`);
+                assert.deepEqual(page.errors, [], `${program}: errors on the page`);
+                await page.close();
+            });
+        }
+        for (const program of moving) {
+            test(`${program}: after ${steps} idle calls, the desktop's frame`, async () => {
+                const page = await open(program, `steps=${steps}`);
+                await poll(`${steps} idle calls`, async () => (await counts(page))[0] === steps);
+                await poll('the last one shown', async () => (await counts(page))[1] === steps + 1);
+                assertSamePicture(await canvas(page), native(program, [], steps), `${program} after ${steps}`);
+                await page.close();
+            });
+        }
+        for (const { program, actions, steps: count } of inputs) {
+            test(`${program}: ${cues(actions)} then ${count} idle calls, as on the desktop`, async () => {
+                const page = await open(program);
+                await give(page, actions);
+                await step(page, count);
+                assertSamePicture(await canvas(page), native(program, actions, count), program);
+                await page.close();
+            });
+        }
+        test('mesh_emblem: Escape ends it with status 0, and the page says so', async () => {
+            const page = await open('mesh_emblem');
+            await page.focus('#canvas');
+            await page.keyboard.press('Escape');
+            const status = await poll('the end', () => page.evaluate(() => document.body.dataset.exitStatus));
+            assert.equal(status, '0');
+            assert.match(await page.$eval('#status', (p) => p.textContent), /ended with status 0/);
+            const [idle] = await counts(page).catch(() => [0]);
+            await new Promise((resolve) => setTimeout(resolve, 200));
+            assert.equal((await counts(page).catch(() => [0]))[0], idle, 'nothing runs after the end');
+            await page.close();
+        });
+        test('a toolkit option the toolkit rejects ends the program with its message', async () => {
+            const page = await browser.newPage();
+            await page.goto(`${server.url}/line_stipple.html?args=-geometry`);
+            const status = await poll('the end', () => page.evaluate(() => document.body.dataset.exitStatus));
+            assert.equal(status, '1');
+            assert.match(await page.$eval('#messages', (p) => p.textContent),
+                /-geometry parameter must be followed by window geometry settings/);
+            await page.close();
+        });
+        test('-geometry sizes a program that sets no size of its own', async () => {
+            const page = await open('line_stipple', 'paused&args=-geometry%20200x120');
+            const picture = await canvas(page);
+            assert.deepEqual([picture.width, picture.height], [200, 120]);
+            await page.close();
+        });
+    });
+}
+
+after(() => work && rmSync(work, { recursive: true, force: true }));
