@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # ./demo.sh <program> [toolkit options...]: installs what is missing, builds
 # the program, runs it. ./demo.sh --help lists the programs; ./demo.sh
-# --gallery remakes the pictures and films in docs/. The programs and what
+# --gallery remakes the pictures and films in docs/; ./demo.sh --web serves
+# the programs as web pages. The programs and what
 # they show are read from catalogue/programs.txt by make_catalogue, the
 # build's own reader of it.
 set -euo pipefail
@@ -30,6 +31,8 @@ usage: ./demo.sh <program> [toolkit options...]   build the program and run it
        ./demo.sh --gallery                         remake the pictures and films in docs/
        ./demo.sh --windows                         build the programs for Windows, as
                                                    build-windows/glut-demos-<version>-win64.zip
+       ./demo.sh --web                             build the programs as web pages and
+                                                   serve them here until Ctrl-C
        ./demo.sh --install                         only install the Debian packages that
                                                    building, running and testing need
        ./demo.sh --help                            this text
@@ -38,7 +41,8 @@ With a display (DISPLAY set, or -display NAME among the options) the program
 opens its window there; toolkit options such as -geometry 300x300+0+0 go to
 it. Without one it runs on a private X server and its picture, the one the
 gallery shows, is saved as <program>.png in the current folder.
-DEMO_SKIP_INSTALL=1 skips installing missing Debian packages.
+DEMO_SKIP_INSTALL=1 skips installing missing Debian packages; DEMO_WEB_PORT
+names the port ./demo.sh --web serves on (else any free one).
 
 The programs (<program> --help, or man <program> once installed, says more):
 $(catalogue --listing)
@@ -100,6 +104,7 @@ case "${1:-}" in
     ;;
 --install)
     install_missing "${DEMO_PACKAGES[@]}" "${TEST_PACKAGES[@]}" "${WINDOWS_PACKAGES[@]}" "${WINE_PACKAGES[@]}"
+    install_web
     exit 0
     ;;
 --windows)
@@ -113,6 +118,12 @@ case "${1:-}" in
     cd "$here"
     gallery
     exit 0
+    ;;
+--web)
+    install_missing g++ cmake make && install_web
+    cd "$here"
+    web_site
+    exec node web/serve.mjs build-web/site "${DEMO_WEB_PORT:-0}"
     ;;
 esac
 

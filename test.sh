@@ -1,18 +1,35 @@
 #!/usr/bin/env bash
 # ./test.sh: installs what is missing, builds, runs the whole test suite with
 # Mesa's llvmpipe and again with softpipe, builds the Windows programs and
-# runs them under Wine, then builds with AddressSanitizer
+# runs them under Wine, builds the web pages and drives them in Chromium and
+# Firefox ESR, then builds with AddressSanitizer
 # and UndefinedBehaviorSanitizer and runs it a third time, and builds and
 # tests with clang, plain and with its sanitizers; any sanitizer report or
 # compiler warning fails the run. Every pass runs even when an earlier one failed, and
 # the failed passes are named at the end. The tests start X servers of their
 # own and never draw on the user's display. DEMO_SKIP_INSTALL=1 skips
 # installing packages.
+#   ./test.sh --quick    only the formatting, the release build and its tests
+#                        with llvmpipe: the check between two edits
 set -euo pipefail
 
 cd "$(dirname "$0")"
 source tools/common.sh
-install_missing "${DEMO_PACKAGES[@]}" "${TEST_PACKAGES[@]}" "${WINDOWS_PACKAGES[@]}" "${WINE_PACKAGES[@]}"
+quick=
+case "${1:-}" in
+--quick) quick=yes ;;
+"") ;;
+*)
+    echo "usage: ./test.sh [--quick]" >&2
+    exit 2
+    ;;
+esac
+if [ -n "$quick" ]; then
+    install_missing "${DEMO_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
+else
+    install_missing "${DEMO_PACKAGES[@]}" "${TEST_PACKAGES[@]}" "${WINDOWS_PACKAGES[@]}" "${WINE_PACKAGES[@]}"
+    install_web
+fi
 
 failed=()
 # pass <name> <command...>: runs one pass, notes it when it fails, and
@@ -47,14 +64,36 @@ sanitized_tests() {
     return $status
 }
 
+# finish: names the failed passes, if any, and ends with the run's status.
+finish() {
+    if [ ${#failed[@]} -gt 0 ]; then
+        echo "== failed:"
+        printf '   %s\n' "${failed[@]}"
+        exit 1
+    fi
+    echo "== every pass passed"
+    exit 0
+}
+
 pass "formatting" check_format || true
+if [ -n "$quick" ]; then
+    if pass "release build" build release; then
+        pass "tests, rendered by llvmpipe" ctest --preset release -j "$(nproc)" || true
+    fi
+    finish
+fi
 windows_built=
 pass "Windows build" windows_zip && windows_built=yes
+web_built=
+pass "web build" web_site && web_built=yes
 if pass "release build" build release; then
     pass "tests, rendered by llvmpipe" ctest --preset release -j "$(nproc)" || true
     pass "tests, rendered by softpipe" ctest --preset softpipe -j "$(nproc)" || true
     if [ -n "$windows_built" ]; then
         pass "Windows programs under Wine" ctest --preset wine || true
+    fi
+    if [ -n "$web_built" ]; then
+        pass "web pages in Chromium and Firefox ESR" browser_tests || true
     fi
 fi
 if pass "sanitizer build" build sanitize; then
@@ -68,9 +107,4 @@ if pass "clang sanitizer build" build clang-sanitize; then
     pass "tests of the clang build under its sanitizers" sanitized_tests clang-sanitize build-clang-sanitize || true
 fi
 
-if [ ${#failed[@]} -gt 0 ]; then
-    echo "== failed:"
-    printf '   %s\n' "${failed[@]}"
-    exit 1
-fi
-echo "== every pass passed"
+finish

@@ -357,17 +357,27 @@ std::string web_page(const Stanza& program)
         controls += "      <li>" + html(line) + "</li>\n";
     return "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n  <meta charset=\"utf-8\">\n"
            "  <meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
-           "  <title>" + name + "</title>\n  <link rel=\"icon\" href=\"data:,\">\n  <link rel=\"stylesheet\" href=\"page.css\">\n</head>\n"
-           "<body data-program=\"" + name + "\">\n"
+           "  <title>" +
+           name +
+           "</title>\n  <link rel=\"icon\" href=\"data:,\">\n  <link rel=\"stylesheet\" href=\"page.css\">\n</head>\n"
+           "<body data-program=\"" +
+           name +
+           "\">\n"
            "  <p class=\"back\"><a href=\"index.html\">All programs</a></p>\n"
-           "  <h1>" + name + "</h1>\n  <p>" + html(program.at("Summary")) + "</p>\n"
+           "  <h1>" +
+           name + "</h1>\n  <p>" + html(program.at("Summary")) +
+           "</p>\n"
            "  <div class=\"window\">\n    <div class=\"title\" id=\"title\"></div>\n"
            "    <canvas id=\"canvas\" tabindex=\"0\" width=\"300\" height=\"300\"></canvas>\n  </div>\n"
            "  <p id=\"status\" role=\"status\">This page runs the program with WebAssembly and JavaScript, "
            "which this browser has not started.</p>\n"
            "  <pre id=\"messages\"></pre>\n"
-           "  <p>" + html(paragraph(program.at("Description"))) + "</p>\n"
-           "  <h2>Controls</h2>\n  <ul>\n" + controls + "  </ul>\n"
+           "  <p>" +
+           html(paragraph(program.at("Description"))) +
+           "</p>\n"
+           "  <h2>Controls</h2>\n  <ul>\n" +
+           controls +
+           "  </ul>\n"
            "  <script src=\"page.js\"></script>\n</body>\n</html>\n";
 }
 
@@ -381,10 +391,11 @@ std::string web_index(const Catalogue& catalogue)
     }
     return "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n  <meta charset=\"utf-8\">\n"
            "  <meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
-           "  <title>GLUT demos</title>\n  <link rel=\"icon\" href=\"data:,\">\n  <link rel=\"stylesheet\" href=\"page.css\">\n</head>\n<body>\n"
+           "  <title>GLUT demos</title>\n  <link rel=\"icon\" href=\"data:,\">\n  <link rel=\"stylesheet\" "
+           "href=\"page.css\">\n</head>\n<body>\n"
            "  <h1>GLUT demos</h1>\n  <p>Small OpenGL programs, each showing one idea, running in this page on "
-           "Mesa compiled to WebAssembly: the same pixels as on the desktop.</p>\n  <ul>\n" + items +
-           "  </ul>\n</body>\n</html>\n";
+           "Mesa compiled to WebAssembly: the same pixels as on the desktop.</p>\n  <ul>\n" +
+           items + "  </ul>\n</body>\n</html>\n";
 }
 
 // The build's lists, as CMake reads them.

@@ -4,6 +4,7 @@
 
 #include <GL/glut.h>
 #include <GL/glx.h>
+#include <X11/Xutil.h>
 
 #include <cmath>
 #include <string>
@@ -11,6 +12,7 @@
 #include "ortho_reshape.h"
 #include "program_harness.h"
 #include "spin_control.h"
+#include "x_geometry.h"
 #include "x_client.h"
 #include "x_server.h"
 
@@ -203,4 +205,34 @@ TEST(OrthoReshape, ResetLoadsTheIdentityAndNoResetKeepsTheModelview)
     glGetFloatv(GL_MODELVIEW_MATRIX, m);
     EXPECT_FLOAT_EQ(m[0], 1.0f);
     EXPECT_FLOAT_EQ(m[1], 0.0f);
+}
+
+// The frame's reading of -geometry, which every platform shares, reads each
+// string as Xlib's own XParseGeometry does.
+TEST(Frame, ReadsGeometryAsXlibDoes)
+{
+    for (const char* text : {"", "=", "300x200", "=300x200+10+20", "300x200-0-0", "x200", "300", "300x",
+                             "+10+20", "-10-20", "+10", "-5", "300x200+-5+5", "300x200++5", "300x200+5+",
+                             "300X200", "X200", "3a0x200", "300x200+5+5junk", "300x-200", "-+", "99999999999x1",
+                             "300x200+1+2+3", " 300x200", "300x200 "}) {
+        int x = 0, y = 0;
+        unsigned width = 0, height = 0;
+        const int mask = XParseGeometry(text, &x, &y, &width, &height);
+        const TypedGeometry read = parse_geometry(text);
+        SCOPED_TRACE(std::string("\"") + text + "\"");
+        EXPECT_EQ(read.has_width, (mask & WidthValue) != 0);
+        EXPECT_EQ(read.has_height, (mask & HeightValue) != 0);
+        EXPECT_EQ(read.has_x, (mask & XValue) != 0);
+        EXPECT_EQ(read.has_y, (mask & YValue) != 0);
+        EXPECT_EQ(read.from_right, (mask & XNegative) != 0);
+        EXPECT_EQ(read.from_bottom, (mask & YNegative) != 0);
+        if (mask & WidthValue)
+            EXPECT_EQ(read.width, width);
+        if (mask & HeightValue)
+            EXPECT_EQ(read.height, height);
+        if (mask & XValue)
+            EXPECT_EQ(read.x, x);
+        if (mask & YValue)
+            EXPECT_EQ(read.y, y);
+    }
 }

@@ -25,6 +25,21 @@ WINDOWS_PACKAGES=(
 WINE_PACKAGES=(
     wine wine64 xvfb xauth
 )
+# And those the web pages need: Emscripten and binaryen's disassembler; for
+# Mesa's build from Debian's source package, meson, ninja, mako, bison, flex
+# and the tools that fetch and unpack source packages; node, which serves the
+# pages, and the browsers the tests drive (npm installs the driver).
+WEB_PACKAGES=(
+    emscripten binaryen meson ninja-build python3-mako bison flex patch dpkg-dev debian-archive-keyring
+    nodejs chromium firefox-esr
+)
+
+# install_web: the web packages, and npm where no npm is on the PATH (a
+# node from elsewhere brings its own).
+install_web() {
+    install_missing "${WEB_PACKAGES[@]}" || return 1
+    command -v npm >/dev/null || install_missing npm
+}
 
 # install_missing <package>...: installs the packages that are not installed
 # yet, as root or through sudo. DEMO_SKIP_INSTALL=1 skips this step for those
@@ -88,6 +103,28 @@ windows_zip() {
     sed -n 's/^CPack: - package: \(.*\) generated\.$/\1/p' <<<"$log"
 }
 
+# web_site: builds the programs for web pages into build-web/site, with the
+# GL implementation that web/runtime.sh makes once per machine. emcc runs
+# JavaScript tools that find Debian's acorn through NODE_PATH.
+web_site() {
+    export NODE_PATH=${NODE_PATH:+$NODE_PATH:}/usr/share/nodejs
+    local message="Building the programs for web pages..."
+    [ -n "$(ls -A "${DEMO_WEB_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/glut-demos/web}" 2>/dev/null)" ] ||
+        message="Building Mesa for web pages (once per machine, about 10 minutes on 2 cores) and the programs..."
+    quietly "$message" build web
+}
+
+# browser_tests: the pages in Chromium and Firefox ESR, each frame compared
+# with the one the release build's recorders draw with softpipe.
+browser_tests() {
+    (cd tests/web && if [ ! node_modules/.package-lock.json -nt package-lock.json ]; then
+        npm ci --no-audit --no-fund --loglevel=error
+    fi) || return 1
+    DEMO_SITE="$PWD/build-web/site" DEMO_RECORDERS="$PWD/build/tools" \
+        DEMO_MAKE_CATALOGUE="$PWD/build/catalogue/make_catalogue" DEMO_CATALOGUE="$PWD/catalogue/programs.txt" \
+        node --test tests/web/browser_test.mjs
+}
+
 # quietly <message> <command...>: prints the message, runs the command with
 # its output kept aside, and shows that output only if the command fails.
 quietly() {
@@ -104,7 +141,7 @@ quietly() {
 # Fails when a source file differs from what clang-format makes of it.
 check_format() {
     local files
-    mapfile -t files < <(find frame spinning mesh lighting flat spheres catalogue xdrive tests tools \
-        -name '*.cpp' -o -name '*.h' | sort)
+    mapfile -t files < <(find frame spinning mesh lighting flat spheres catalogue xdrive tests tools web \
+        -path '*/node_modules' -prune -o \( -name '*.cpp' -o -name '*.h' \) -print | sort)
     clang-format --dry-run --Werror "${files[@]}"
 }

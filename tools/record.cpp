@@ -211,14 +211,15 @@ bool parse_cues(const std::string& text, std::vector<Cue>& cues)
     return true;
 }
 
-// The frame after the input and `steps` idle calls, each with its display.
+// The frame after the input, each cue followed by a display pass as an
+// event is, and `steps` idle calls, each with its display.
 Image frame_after(const std::vector<Cue>& cues, int steps)
 {
     redraw();
-    for (const Cue& cue : cues)
+    for (const Cue& cue : cues) {
         give(cue);
-    if (!cues.empty())
         redraw();
+    }
     for (int i = 0; i < steps && current_idle != nullptr; ++i) {
         current_idle();
         redraw();

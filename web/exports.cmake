@@ -5,7 +5,7 @@
 # list that emcc's EXPORTED_FUNCTIONS reads.
 cmake_policy(VERSION 3.25)
 find_program(disassembler wasm-dis REQUIRED)
-set(names main glut_web_hold glut_web_run glut_web_step glut_web_idle_calls glut_web_display_passes)
+set(names main)
 foreach(module ${modules})
     execute_process(COMMAND ${disassembler} ${module} OUTPUT_VARIABLE text RESULT_VARIABLE status)
     if(NOT status EQUAL 0)

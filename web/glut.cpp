@@ -38,6 +38,16 @@ EM_JS(void, page_show, (const unsigned char* pixels, int width, int height), {
     if (Module.onFrame)
         Module.onFrame();
 });
+// A point of the page (the mouse's) in the canvas's pixels, whatever size
+// the page shows the canvas at.
+EM_JS(int, page_canvas_x, (int page_x), {
+    const box = Module.canvas.getBoundingClientRect();
+    return Math.floor((page_x - box.left) * Module.canvas.width / (box.width || 1));
+});
+EM_JS(int, page_canvas_y, (int page_y), {
+    const box = Module.canvas.getBoundingClientRect();
+    return Math.floor((page_y - box.top) * Module.canvas.height / (box.height || 1));
+});
 EM_JS(int, page_screen_width, (), { return screen.width; });
 EM_JS(int, page_screen_height, (), { return screen.height; });
 
@@ -115,15 +125,6 @@ void check_gl_errors()
                      reinterpret_cast<const char*>(gluErrorString(error)));
 }
 
-// Mouse positions in the canvas's pixels, whatever size the page shows it at.
-void canvas_position(const EmscriptenMouseEvent* event, int& x, int& y)
-{
-    double shown_width = width, shown_height = height;
-    emscripten_get_element_css_size(canvas, &shown_width, &shown_height);
-    x = static_cast<int>(event->canvasX * (shown_width > 0 ? width / shown_width : 1.0));
-    y = static_cast<int>(event->canvasY * (shown_height > 0 ? height / shown_height : 1.0));
-}
-
 EM_BOOL on_button(int type, const EmscriptenMouseEvent* event, void*)
 {
     if (event->button < 0 || event->button > 2)
@@ -133,10 +134,10 @@ EM_BOOL on_button(int type, const EmscriptenMouseEvent* event, void*)
     if (!down && !(buttons_down & bit))
         return EM_FALSE; // a release of a press that was not the canvas's
     buttons_down = down ? buttons_down | bit : buttons_down & ~bit;
-    int x = 0, y = 0;
-    canvas_position(event, x, y);
     // The DOM's buttons 0, 1, 2 are left, middle, right, as the toolkit's are.
-    inputs.push_back({Input::button, event->button, down ? GLUT_DOWN : GLUT_UP, x, y});
+    inputs.push_back({Input::button, event->button, down ? GLUT_DOWN : GLUT_UP,
+                      page_canvas_x(static_cast<int>(event->clientX)),
+                      page_canvas_y(static_cast<int>(event->clientY))});
     return EM_TRUE;
 }
 
@@ -144,9 +145,8 @@ EM_BOOL on_move(int, const EmscriptenMouseEvent* event, void*)
 {
     if (buttons_down == 0)
         return EM_FALSE;
-    int x = 0, y = 0;
-    canvas_position(event, x, y);
-    inputs.push_back({Input::motion, 0, 0, x, y});
+    inputs.push_back({Input::motion, 0, 0, page_canvas_x(static_cast<int>(event->clientX)),
+                      page_canvas_y(static_cast<int>(event->clientY))});
     return EM_TRUE;
 }
 
@@ -220,6 +220,9 @@ void loop_pass()
     }
 }
 
+// A program's exit ends its loop: nothing more runs once it has ended.
+void end_loop() { emscripten_cancel_main_loop(); }
+
 void make_buffer(int w, int h)
 {
     width = w;
@@ -241,7 +244,12 @@ EMSCRIPTEN_KEEPALIVE void glut_web_hold(int steps)
     steps_allowed = steps;
 }
 EMSCRIPTEN_KEEPALIVE void glut_web_run() { paused = false; }
-EMSCRIPTEN_KEEPALIVE void glut_web_step() { ++steps_allowed; }
+EMSCRIPTEN_KEEPALIVE void glut_web_step()
+{
+    if (idle_callback)
+        ++steps_allowed;
+}
+EMSCRIPTEN_KEEPALIVE int glut_web_idling() { return idle_callback != nullptr; }
 EMSCRIPTEN_KEEPALIVE long glut_web_idle_calls() { return idle_calls; }
 EMSCRIPTEN_KEEPALIVE long glut_web_display_passes() { return display_passes; }
 }
@@ -252,6 +260,7 @@ void FGAPIENTRY glutInit(int* argc, char** argv)
         fail("illegal glutInit() reinitialization attempt");
     initialised = true;
     start_time = emscripten_get_now();
+    std::atexit(end_loop);
     if (*argc > 0 && argv[0] != nullptr && argv[0][0] != '\0')
         program_name = argv[0];
     // The toolkit's options, taken out of the command line; on a page there

@@ -67,9 +67,11 @@
             controls(Module);
             say('Running. Click the picture to give it the keys.');
         },
-        onExit: (code) => {
+        // Every way the program ends comes here, its exit status with it.
+        quit: (code, toThrow) => {
             document.body.dataset.exitStatus = code;
             say(name + ' ended with status ' + code + '.');
+            throw toThrow;
         },
         onAbort: (what) => say(name + ' could not run: ' + what),
     };
