@@ -114,12 +114,17 @@ web_site() {
     quietly "$message" build web
 }
 
+# node_packages: the browser driver and what else package.json names, as its
+# lock file says, unless they are there already.
+node_packages() {
+    [ node_modules/.package-lock.json -nt package-lock.json ] ||
+        npm ci --no-audit --no-fund --loglevel=error
+}
+
 # browser_tests: the pages in Chromium and Firefox ESR, each frame compared
 # with the one the release build's recorders draw with softpipe.
 browser_tests() {
-    (cd tests/web && if [ ! node_modules/.package-lock.json -nt package-lock.json ]; then
-        npm ci --no-audit --no-fund --loglevel=error
-    fi) || return 1
+    node_packages || return 1
     DEMO_SITE="$PWD/build-web/site" DEMO_RECORDERS="$PWD/build/tools" \
         DEMO_MAKE_CATALOGUE="$PWD/build/catalogue/make_catalogue" DEMO_CATALOGUE="$PWD/catalogue/programs.txt" \
         node --test tests/web/browser_test.mjs

@@ -3,7 +3,7 @@
 
 # debian_mirror: the Debian archive this machine's apt sources use (the first
 # one that serves the machine's own release, in the one-line or the deb822
-# form), or DEMO_DEBIAN_MIRROR where that is set; deb.debian.org when the
+# form), or DEMO_DEBIAN_MIRROR where that is set. Fails, saying so, where the
 # sources name none, as on a machine that is not Debian.
 debian_mirror() {
     if [ -n "${DEMO_DEBIAN_MIRROR:-}" ]; then
@@ -37,7 +37,11 @@ debian_mirror() {
                 tolower($1) == "enabled:" { enabled = tolower($2) != "no" }
                 END { check() }')
     fi
-    echo "${found:-http://deb.debian.org/debian}"
+    if [ -z "$found" ]; then
+        echo "The apt sources name no Debian archive of the release '$release': set DEMO_DEBIAN_MIRROR." >&2
+        return 1
+    fi
+    echo "$found"
 }
 
 # fetch_debian_sources <folder> <release> <package>...: downloads the

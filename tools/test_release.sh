@@ -8,8 +8,8 @@
 #   tools/test_release.sh trixie        # Debian 13
 #   tools/test_release.sh testing       # the next release, with newer Mesa
 # Needs root (or sudo) for debootstrap and chroot. The root is removed at the
-# end; DEMO_KEEP_ROOT=1 keeps it, and says where. DEMO_DEBIAN_MIRROR names
-# another Debian archive than deb.debian.org.
+# end; DEMO_KEEP_ROOT=1 keeps it, and says where. The archive is the one this
+# machine's apt sources use; DEMO_DEBIAN_MIRROR names another.
 set -euo pipefail
 
 release=${1:-}
@@ -24,7 +24,8 @@ if [ "$(id -u)" -ne 0 ]; then
 fi
 source "$here/tools/common.sh"
 install_missing debootstrap
-mirror=${DEMO_DEBIAN_MIRROR:-http://deb.debian.org/debian}
+source "$here/tools/debian_source.sh"
+mirror=$(debian_mirror)
 user=tester
 
 root=$(mktemp -d "${TMPDIR:-/var/tmp}/glut-demos-$release.XXXXXX")

@@ -3,7 +3,8 @@
 # <folder>/prefix, from Debian's own source package of freeglut, cross-built
 # with mingw-w64. Only the library is built; the package's demonstration
 # programs are switched off and never built. A second run with the library
-# already there does nothing. DEMO_DEBIAN_MIRROR names another Debian mirror.
+# already there does nothing. The archive is the one this machine's apt
+# sources use; DEMO_DEBIAN_MIRROR names another.
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
@@ -25,7 +26,8 @@ if [ -z "$release" ]; then
     echo "set DEMO_TOOLKIT_RELEASE to the release whose freeglut source to build." >&2
     exit 1
 fi
-mirror=${DEMO_DEBIAN_MIRROR:-http://deb.debian.org/debian}
+source "$here/../tools/debian_source.sh"
+mirror=$(debian_mirror)
 apt_dir="$folder/apt"
 rm -rf "$apt_dir" "$folder/source" "$folder/build" "$prefix"
 

@@ -11,7 +11,7 @@ import { tmpdir } from 'node:os';
 import path from 'node:path';
 import { after, before, describe, test } from 'node:test';
 import { PNG } from 'pngjs';
-import puppeteer from 'puppeteer-core';
+import { browserNames, launch } from '../../web/browsers.mjs';
 import { serveFolder } from '../../web/serve.mjs';
 
 const site = process.env.DEMO_SITE;
@@ -111,22 +111,13 @@ async function poll(what, check, seconds = 20) {
     }
 }
 
-const launchers = {
-    chromium: () => puppeteer.launch({
-        browser: 'chrome', executablePath: '/usr/bin/chromium', headless: true,
-        args: ['--no-sandbox', '--disable-gpu', '--no-first-run', '--disable-background-networking',
-               '--disable-component-update', '--disable-sync', '--disable-quic'],
-    }),
-    firefox: () => puppeteer.launch({ browser: 'firefox', executablePath: '/usr/bin/firefox-esr', headless: true }),
-};
-
-for (const browserName of (process.env.DEMO_BROWSERS || 'chromium,firefox').split(',')) {
+for (const browserName of (process.env.DEMO_BROWSERS || browserNames.join(',')).split(',')) {
     describe(`in ${browserName}`, () => {
         let server, browser;
         before(async () => {
             work ??= mkdtempSync(path.join(tmpdir(), 'glut-demos-web-'));
             server = await serveFolder(site);
-            browser = await launchers[browserName]();
+            browser = await launch(browserName);
         });
         after(async () => {
             await browser?.close();
