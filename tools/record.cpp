@@ -12,6 +12,8 @@
 //                                    key:CODE, comma-separated), the frame
 //                                    after N idle calls, each with its
 //                                    display; prints the GL's version
+//   <program>_record --time N        prints the microseconds a frame takes:
+//                                    N idle calls, each with its display
 //   <program>_record --describe      prints: frames=N width=W height=H cues=F,F,...
 //   <program>_record --row           prints the program's row for the tests'
 //                                    table: {"name", "title" or nullptr, w, h, x, y},
@@ -22,6 +24,7 @@
 #include <GL/glut.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -233,9 +236,10 @@ int usage()
                  "usage: %s_record --film OUT.webp [--frames N] [--without-input]\n"
                  "       %s_record --still OUT.png [-- TOOLKIT OPTIONS...]\n"
                  "       %s_record --frame OUT.png [--input CUES] [--steps N] [-- TOOLKIT OPTIONS...]\n"
+                 "       %s_record --time N\n"
                  "       %s_record --describe\n"
                  "       %s_record --row\n",
-                 program.name, program.name, program.name, program.name, program.name);
+                 program.name, program.name, program.name, program.name, program.name, program.name);
     return 2;
 }
 
@@ -246,7 +250,7 @@ int main(int argc, char** argv)
     std::string film_path, still_path, frame_path;
     std::vector<std::string> args{program.name};
     const Script script = script_for(program);
-    int frames = script.frames, steps = 0;
+    int frames = script.frames, steps = 0, timed_frames = 0;
     std::vector<Cue> input;
     bool with_input = true;
     for (int i = 1; i < argc; ++i) {
@@ -257,6 +261,8 @@ int main(int argc, char** argv)
             still_path = argv[++i];
         else if (arg == "--frame" && i + 1 < argc)
             frame_path = argv[++i];
+        else if (arg == "--time" && i + 1 < argc)
+            timed_frames = std::max(1, std::atoi(argv[++i]));
         else if (arg == "--steps" && i + 1 < argc)
             steps = std::max(0, std::atoi(argv[++i]));
         else if (arg == "--input" && i + 1 < argc) {
@@ -280,7 +286,7 @@ int main(int argc, char** argv)
         } else
             return usage();
     }
-    if (film_path.empty() + still_path.empty() + frame_path.empty() != 2)
+    if (film_path.empty() + still_path.empty() + frame_path.empty() + (timed_frames == 0) != 3)
         return usage();
     if (!film_path.empty() && script.frames == 1) {
         std::fprintf(stderr, "%s has no film: it shows one picture\n", program.name);
@@ -290,6 +296,17 @@ int main(int argc, char** argv)
     if (!start_in_process(program, args)) {
         std::fprintf(stderr, "%s: the window never came on the screen\n", program.name);
         return 1;
+    }
+    if (timed_frames > 0) {
+        redraw();
+        const auto start = std::chrono::steady_clock::now();
+        for (int i = 0; i < timed_frames && current_idle != nullptr; ++i) {
+            current_idle();
+            redraw();
+        }
+        const std::chrono::duration<double, std::micro> spent = std::chrono::steady_clock::now() - start;
+        std::printf("%.0f\n", spent.count() / timed_frames);
+        return 0;
     }
     if (!frame_path.empty()) {
         if (!write_png(frame_path, frame_after(input, steps))) {

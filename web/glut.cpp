@@ -28,13 +28,18 @@ EM_JS(void, page_set_title, (const char* title), {
     if (Module.onTitle)
         Module.onTitle(UTF8ToString(title));
 });
-// Copies a frame, top row first, onto the canvas; GL's alpha is not the
-// window's, which is opaque as on the desktop.
+// Copies a frame, top row first, onto the canvas, through an image kept
+// from frame to frame; GL's alpha is not the window's, which is opaque as on
+// the desktop.
 EM_JS(void, page_show, (const unsigned char* pixels, int width, int height), {
-    const bytes = new Uint8ClampedArray(HEAPU8.subarray(pixels, pixels + width * height * 4));
-    for (let i = 3; i < bytes.length; i += 4)
-        bytes[i] = 255;
-    Module.canvas.getContext('2d').putImageData(new ImageData(bytes, width, height), 0, 0);
+    let image = Module.shownImage;
+    if (!image || image.width != width || image.height != height)
+        image = Module.shownImage = new ImageData(width, height);
+    image.data.set(HEAPU8.subarray(pixels, pixels + width * height * 4));
+    const words = new Uint32Array(image.data.buffer);
+    for (let i = 0; i < words.length; ++i)
+        words[i] |= 0xff000000;
+    Module.canvas.getContext('2d').putImageData(image, 0, 0);
     if (Module.onFrame)
         Module.onFrame();
 });
@@ -188,6 +193,24 @@ void hand_on(const Input& input)
         keyboard_callback(static_cast<unsigned char>(input.button_or_key), input.x, input.y);
 }
 
+void display_pass()
+{
+    redisplay_pending = false;
+    if (display_callback)
+        display_callback();
+    ++display_passes;
+    if (gl_debug)
+        check_gl_errors();
+    if (!(display_mode & GLUT_DOUBLE))
+        show(); // a browser shows whole frames: what was drawn, once drawn
+}
+
+void idle_call()
+{
+    ++idle_calls;
+    idle_callback();
+}
+
 // One pass of the toolkit's loop, once per animation frame.
 void loop_pass()
 {
@@ -202,21 +225,12 @@ void loop_pass()
         else
             glViewport(0, 0, width, height);
     }
-    if (redisplay_pending) {
-        redisplay_pending = false;
-        if (display_callback)
-            display_callback();
-        ++display_passes;
-        if (gl_debug)
-            check_gl_errors();
-        if (!(display_mode & GLUT_DOUBLE))
-            show(); // a browser shows whole frames: what was drawn, once drawn
-    }
+    if (redisplay_pending)
+        display_pass();
     if (idle_callback && (!paused || steps_allowed > 0)) {
         if (paused)
             --steps_allowed;
-        ++idle_calls;
-        idle_callback();
+        idle_call();
     }
 }
 
@@ -252,6 +266,18 @@ EMSCRIPTEN_KEEPALIVE void glut_web_step()
 EMSCRIPTEN_KEEPALIVE int glut_web_idling() { return idle_callback != nullptr; }
 EMSCRIPTEN_KEEPALIVE long glut_web_idle_calls() { return idle_calls; }
 EMSCRIPTEN_KEEPALIVE long glut_web_display_passes() { return display_passes; }
+// For the benchmark: milliseconds that `frames` idle calls take, each with
+// its display pass and its frame shown, run back to back.
+EMSCRIPTEN_KEEPALIVE double glut_web_time_frames(int frames)
+{
+    const double start = emscripten_get_now();
+    for (int i = 0; i < frames && idle_callback; ++i) {
+        idle_call();
+        display_pass();
+    }
+    glFinish();
+    return emscripten_get_now() - start;
+}
 }
 
 void FGAPIENTRY glutInit(int* argc, char** argv)

@@ -57,6 +57,9 @@
         paused: held,
         print: (text) => console.log(text),
         printErr,
+        onFrame: () => {
+            document.body.dataset.firstFrame ??= Math.round(performance.now());
+        },
         onTitle: (title) => {
             document.getElementById('title').textContent = title;
             document.title = title + ' (' + name + ')';

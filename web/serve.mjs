@@ -32,9 +32,18 @@ export function serveFolder(folder, port = 0) {
                 '<a href="/index.html">The programs</a> are listed on the index.</p>\n');
             return;
         }
+        // Kept by the browser, and asked for again only to learn that it
+        // has not changed: the runtime module is fetched once for every page.
+        const modified = new Date(Math.floor(statSync(file).mtimeMs / 1000) * 1000);
+        const since = Date.parse(request.headers['if-modified-since'] || '');
+        if (!Number.isNaN(since) && since >= modified.getTime()) {
+            response.writeHead(304).end();
+            return;
+        }
         response.writeHead(200, {
             'content-type': types[path.extname(file)] || 'application/octet-stream',
             'cache-control': 'no-cache',
+            'last-modified': modified.toUTCString(),
         });
         createReadStream(file).pipe(response);
     });

@@ -1,0 +1,75 @@
+// The web pages' benchmark: what the site downloads (gzip-compressed, as a
+// web server sends it), the time from opening a page the browser has cached
+// to its first frame, and the cost of a frame of each moving program in the
+// page against the same program natively on softpipe, measured in one run.
+//   node tools/web_bench.mjs [--browser chromium|firefox] [--frames N]
+// after ./test.sh (or the release and web builds): it reads build-web/site
+// and the release build's recorders and catalogue reader.
+import { execFileSync } from 'node:child_process';
+import { readdirSync, readFileSync } from 'node:fs';
+import path from 'node:path';
+import { fileURLToPath } from 'node:url';
+import { gzipSync } from 'node:zlib';
+import { launch } from '../web/browsers.mjs';
+import { serveFolder } from '../web/serve.mjs';
+
+const root = path.join(path.dirname(fileURLToPath(import.meta.url)), '..');
+const site = path.join(root, 'build-web/site');
+const option = (name, fallback) => {
+    const at = process.argv.indexOf(name);
+    return at > 0 ? process.argv[at + 1] : fallback;
+};
+const browserName = option('--browser', 'chromium');
+const frames = Number(option('--frames', '200'));
+const moving = execFileSync(path.join(root, 'build/catalogue/make_catalogue'),
+    [path.join(root, 'catalogue/programs.txt'), '--moving'], { encoding: 'utf8' }).split('\n').filter(Boolean);
+const programs = readdirSync(site).filter((file) => file.endsWith('.wasm') && file !== 'glut_runtime.wasm')
+    .map((file) => file.slice(0, -'.wasm'.length));
+
+const kib = (bytes) => (bytes / 1024).toFixed(0);
+const compressed = (file) => gzipSync(readFileSync(path.join(site, file)), { level: 9 }).length;
+const shared = ['glut_runtime.wasm', 'glut_runtime.js', 'page.js', 'page.css', 'index.html'];
+const sharedBytes = shared.reduce((sum, file) => sum + compressed(file), 0);
+const ownBytes = programs.reduce((sum, name) => sum + compressed(`${name}.wasm`) + compressed(`${name}.html`), 0);
+console.log(`Download, gzip -9: runtime and shared files ${kib(sharedBytes)} KiB ` +
+    `(glut_runtime.wasm ${kib(compressed('glut_runtime.wasm'))} KiB), the ${programs.length} programs' own ` +
+    `pages and modules ${kib(ownBytes)} KiB; all pages together ${kib(sharedBytes + ownBytes)} KiB`);
+
+const server = await serveFolder(site);
+const browser = await launch(browserName);
+async function open(page, name) {
+    await page.goto(`${server.url}/${name}.html?paused`);
+    for (const deadline = Date.now() + 30000; Date.now() < deadline;) {
+        const first = await page.evaluate(() => document.body.dataset.firstFrame);
+        if (first)
+            return Number(first);
+        await new Promise((resolve) => setTimeout(resolve, 20));
+    }
+    throw new Error(`${name} showed no frame`);
+}
+
+const page = await browser.newPage();
+await open(page, 'color_cube'); // fills the browser's cache
+const firsts = [];
+for (const name of programs)
+    firsts.push(`${name} ${await open(page, name)}`);
+console.log(`First frame, ms from opening a cached page in ${browserName}: ${firsts.join(', ')}`);
+console.log(`Memory: ${(await page.evaluate(() => Module.HEAPU8.length)) / 1048576} MiB of WebAssembly memory ` +
+    'a page, fixed: a program that needed more would stop with an error');
+
+console.log(`\nA frame (idle call, display pass, frame shown), median of 3 runs of ${frames}, softpipe both:`);
+console.log('| Program | native us/frame | page us/frame | page / native |\n|---|---:|---:|---:|');
+const median = (values) => values.sort((a, b) => a - b)[Math.floor(values.length / 2)];
+for (const name of moving) {
+    const native = [], web = [];
+    for (let round = 0; round < 3; ++round) {
+        native.push(Number(execFileSync(path.join(root, `build/tools/${name}_record`), ['--time', String(frames)],
+            { encoding: 'utf8', env: { ...process.env, GALLIUM_DRIVER: 'softpipe' } })));
+        await open(page, name);
+        web.push(1000 * await page.evaluate((n) => Module._glut_web_time_frames(n), frames) / frames);
+    }
+    const [n, w] = [median(native), median(web)];
+    console.log(`| \`${name}\` | ${n.toFixed(0)} | ${w.toFixed(0)} | ${(w / n).toFixed(2)} |`);
+}
+await browser.close();
+server.close();
