@@ -218,6 +218,22 @@ for (const browserName of (process.env.DEMO_BROWSERS || browserNames.join(',')).
             assert.equal((await counts(page).catch(() => [0]))[0], idle, 'nothing runs after the end');
             await page.close();
         });
+        test('the index links every program, in the catalogue\'s order', async () => {
+            const page = await browser.newPage();
+            await page.goto(`${server.url}/`);
+            const links = await page.$$eval('li a', (as) => as.map((a) => a.getAttribute('href')));
+            assert.deepEqual(links, programs.map((name) => `${name}.html`));
+            await page.close();
+        });
+        test('a page opened from a file, or of no program, says so in words', async () => {
+            const page = await browser.newPage();
+            await page.goto(`file://${path.resolve(site, 'color_cube.html')}`);
+            assert.match(await page.$eval('#status', (p) => p.textContent), /must be served over HTTP/);
+            const response = await page.goto(`${server.url}/no_such_program.html`);
+            assert.equal(response.status(), 404);
+            assert.match(await page.evaluate(() => document.body.textContent), /no such page or program/);
+            await page.close();
+        });
         test('a toolkit option the toolkit rejects ends the program with its message', async () => {
             const page = await browser.newPage();
             await page.goto(`${server.url}/line_stipple.html?args=-geometry`);
