@@ -53,6 +53,26 @@ EM_JS(int, page_canvas_y, (int page_y), {
     const box = Module.canvas.getBoundingClientRect();
     return Math.floor((page_y - box.top) * Module.canvas.height / (box.height || 1));
 });
+// Runs the toolkit's loop at the browser's animation frames until the program
+// has ended (an exit ends the runtime, ABORT), and leaves main without
+// ending the program, as Emscripten's "unwind" does.
+EM_JS(void, page_run_loop, (), {
+    function pass()
+    {
+        if (ABORT)
+            return;
+        try {
+            Module._glut_web_loop_pass();
+        } catch (e) {
+            if (e instanceof ExitStatus)
+                return;
+            throw e;
+        }
+        requestAnimationFrame(pass);
+    }
+    requestAnimationFrame(pass);
+    throw "unwind";
+});
 EM_JS(int, page_screen_width, (), { return screen.width; });
 EM_JS(int, page_screen_height, (), { return screen.height; });
 
@@ -234,9 +254,6 @@ void loop_pass()
     }
 }
 
-// A program's exit ends its loop: nothing more runs once it has ended.
-void end_loop() { emscripten_cancel_main_loop(); }
-
 void make_buffer(int w, int h)
 {
     width = w;
@@ -258,6 +275,7 @@ EMSCRIPTEN_KEEPALIVE void glut_web_hold(int steps)
     steps_allowed = steps;
 }
 EMSCRIPTEN_KEEPALIVE void glut_web_run() { paused = false; }
+EMSCRIPTEN_KEEPALIVE void glut_web_loop_pass() { loop_pass(); }
 EMSCRIPTEN_KEEPALIVE void glut_web_step()
 {
     if (idle_callback)
@@ -286,7 +304,6 @@ void FGAPIENTRY glutInit(int* argc, char** argv)
         fail("illegal glutInit() reinitialization attempt");
     initialised = true;
     start_time = emscripten_get_now();
-    std::atexit(end_loop);
     if (*argc > 0 && argv[0] != nullptr && argv[0][0] != '\0')
         program_name = argv[0];
     // The toolkit's options, taken out of the command line; on a page there
@@ -408,5 +425,5 @@ void FGAPIENTRY glutMainLoop()
         fail("glutMainLoop called with no window");
     // The browser calls the loop at its animation frames; this call does
     // not return, as the desktop toolkit's does not.
-    emscripten_set_main_loop(loop_pass, 0, 1);
+    page_run_loop();
 }

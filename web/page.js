@@ -71,10 +71,9 @@
             say('Running. Click the picture to give it the keys.');
         },
         // Every way the program ends comes here, its exit status with it.
-        quit: (code, toThrow) => {
+        onExit: (code) => {
             document.body.dataset.exitStatus = code;
             say(name + ' ended with status ' + code + '.');
-            throw toThrow;
         },
         onAbort: (what) => say(name + ' could not run: ' + what),
     };

@@ -22,10 +22,12 @@ add_dependencies(glut_runtime web_exports)
 set_target_properties(glut_runtime PROPERTIES SUFFIX .js LINK_DEPENDS ${exports} RUNTIME_OUTPUT_DIRECTORY ${site})
 # No threads and a fixed memory: softpipe with its caches made as textures
 # are bound stays within 64 MiB for every program. exit() ends the program:
-# the page says so, and nothing more runs. Emscripten's own GL and GLUT in
-# JavaScript stay out, so every GL call is Mesa's.
+# the page says so (page.js's onExit), and nothing more runs.
+# Emscripten's own GL and GLUT in JavaScript stay out, so every GL call is
+# Mesa's.
 target_link_options(glut_runtime PRIVATE
     -sMAIN_MODULE=2 "-sEXPORTED_FUNCTIONS=@${exports}" -sAUTO_JS_LIBRARIES=0
+    "-sINCOMING_MODULE_JS_API=[arguments,canvas,dynamicLibraries,locateFile,onAbort,onExit,onRuntimeInitialized,print,printErr,thisProgram]"
     "-sEXPORTED_RUNTIME_METHODS=[]"
     -sEXIT_RUNTIME=1 -sINITIAL_MEMORY=64MB -sALLOW_MEMORY_GROWTH=0 -sTOTAL_STACK=1MB)
 
