@@ -50,11 +50,18 @@ trap clean_up EXIT
 
 echo "== a fresh root of Debian $release in $root"
 quietly "debootstrap $release from $mirror..." \
-    debootstrap --variant=minbase --include=sudo "$release" "$root" "$mirror"
+    debootstrap --variant=minbase --include=sudo,ca-certificates "$release" "$root" "$mirror"
 mount -t proc proc "$root/proc"
 mount --rbind /dev "$root/dev"
 mount --make-rslave "$root/dev"
 cp /etc/resolv.conf "$root/etc/resolv.conf"
+# The certificate authorities this machine adds to Debian's (a company's, or
+# its proxy's): the root trusts what the machine trusts, as it uses the
+# machine's name servers, so that npm reaches its registry from there too.
+if compgen -G "/usr/local/share/ca-certificates/*" >/dev/null; then
+    cp -r /usr/local/share/ca-certificates/. "$root/usr/local/share/ca-certificates/"
+    chroot "$root" update-ca-certificates >/dev/null
+fi
 echo "127.0.1.1 $(hostname)" >>"$root/etc/hosts"
 chroot "$root" useradd --create-home --shell /bin/bash --groups sudo "$user"
 echo "$user ALL=(ALL) NOPASSWD:ALL" >"$root/etc/sudoers.d/$user"
