@@ -214,6 +214,15 @@ bool parse_cues(const std::string& text, std::vector<Cue>& cues)
     return true;
 }
 
+// `steps` idle calls while the program has an idle callback, each with its display.
+void step(int steps)
+{
+    for (int i = 0; i < steps && current_idle != nullptr; ++i) {
+        current_idle();
+        redraw();
+    }
+}
+
 // The frame after the input, each cue followed by a display pass as an
 // event is, and `steps` idle calls, each with its display.
 Image frame_after(const std::vector<Cue>& cues, int steps)
@@ -223,10 +232,7 @@ Image frame_after(const std::vector<Cue>& cues, int steps)
         give(cue);
         redraw();
     }
-    for (int i = 0; i < steps && current_idle != nullptr; ++i) {
-        current_idle();
-        redraw();
-    }
+    step(steps);
     return read_image();
 }
 
@@ -300,10 +306,7 @@ int main(int argc, char** argv)
     if (timed_frames > 0) {
         redraw();
         const auto start = std::chrono::steady_clock::now();
-        for (int i = 0; i < timed_frames && current_idle != nullptr; ++i) {
-            current_idle();
-            redraw();
-        }
+        step(timed_frames);
         const std::chrono::duration<double, std::micro> spent = std::chrono::steady_clock::now() - start;
         std::printf("%.0f\n", spent.count() / timed_frames);
         return 0;

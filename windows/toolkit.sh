@@ -28,23 +28,17 @@ if [ -z "$release" ]; then
 fi
 source "$here/../tools/debian_source.sh"
 mirror=$(debian_mirror)
-apt_dir="$folder/apt"
-rm -rf "$apt_dir" "$folder/source" "$folder/build" "$prefix"
+apt_dir="$folder/source/apt"
+rm -rf "$folder/source" "$folder/build" "$prefix"
 
 # fetch_source <release>: unpacks that release's freeglut source package in
 # $folder/source; fails, with apt's messages in $apt_dir, when it cannot.
 fetch_source() {
-    rm -rf "$apt_dir" "$folder/source"
-    mkdir -p "$apt_dir/lists/partial" "$apt_dir/cache/archives/partial" "$folder/source"
-    echo "deb-src [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] $mirror $1 main" >"$apt_dir/sources.list"
-    local apt_options=(
-        -o "Dir::Etc::SourceList=$apt_dir/sources.list" -o Dir::Etc::SourceParts=/nonexistent
-        -o "Dir::State::Lists=$apt_dir/lists" -o "Dir::Cache=$apt_dir/cache"
-        -o Debug::NoLocking=true
-    )
+    rm -rf "$folder/source"
+    mkdir -p "$folder/source"
     echo "Fetching freeglut's source package from $mirror ($1)..."
-    apt-get "${apt_options[@]}" -q update >"$apt_dir/apt.log" 2>&1 &&
-        (cd "$folder/source" && apt-get "${apt_options[@]}" -q source freeglut >>"$apt_dir/apt.log" 2>&1)
+    fetch_debian_sources "$folder/source" "$1" freeglut &&
+        (cd "$folder/source" && dpkg-source -x freeglut_*.dsc >>"$apt_dir/apt.log" 2>&1)
 }
 fetched=
 for candidate in "$release" bookworm; do
