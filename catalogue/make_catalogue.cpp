@@ -6,12 +6,15 @@
 //
 //   make_catalogue CATALOGUE VERSION DATE OUTDIR      writes the files into OUTDIR
 //   make_catalogue CATALOGUE VERSION DATE --readme    prints the README's tables
+//   make_catalogue CATALOGUE --page PROGRAM OUT.html  writes the program's web page
+//   make_catalogue CATALOGUE --index OUT.html         writes the web pages' index
 //   make_catalogue CATALOGUE --programs|--films|--moving|--listing
 //       prints the programs' names, those of the programs with a film or
 //       of those that move, or each program's name and summary; one program
 //       a line
 #include <cctype>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <map>
@@ -28,6 +31,55 @@ struct Catalogue {
     std::vector<Stanza> programs, options;
 };
 
+std::vector<std::string> lines_of(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+// Where a stanza's field starts in the catalogue, as "PATH:LINE: " for a
+// message; the reader keeps it under the field's name with an @ before it.
+std::string where(const Stanza& stanza, const std::string& field)
+{
+    return stanza.at("@path") + ":" + stanza.at("@" + (stanza.count("@" + field) ? field : "Program")) + ": ";
+}
+
+bool is_identifier(const std::string& word)
+{
+    if (word.empty() || std::isdigit(static_cast<unsigned char>(word[0])))
+        return false;
+    for (const char c : word)
+        if (!std::isalnum(static_cast<unsigned char>(c)) && c != '_')
+            return false;
+    return true;
+}
+
+// The fields a program's web page needs: Idea, names of the definitions to
+// mark, and Try, two or three sentences.
+void check_page_fields(const Stanza& program)
+{
+    std::istringstream names(program.at("Idea"));
+    int count = 0;
+    for (std::string name; names >> name; ++count)
+        if (!is_identifier(name))
+            throw std::runtime_error(where(program, "Idea") + "Idea names \"" + name +
+                                     "\", which is not a name a definition can have");
+    if (count == 0)
+        throw std::runtime_error(where(program, "Idea") + "Idea names no definition of " + program.at("Program"));
+    const std::vector<std::string> tries = lines_of(program.at("Try"));
+    if (tries.size() < 2 || tries.size() > 3)
+        throw std::runtime_error(where(program, "Try") + "Try holds " + std::to_string(tries.size()) +
+                                 " lines; it takes two or three things to do, one a line");
+    for (const std::string& line : tries)
+        if (line.empty() || line.back() != '.')
+            throw std::runtime_error(where(program, "Try") + "each of Try's lines is a sentence ending in a full stop, "
+                                                             "not: " +
+                                     line);
+}
+
 // Continuation lines join their field with a newline; " ." stands for an
 // empty line.
 Catalogue read_catalogue(const std::string& path)
@@ -38,6 +90,7 @@ Catalogue read_catalogue(const std::string& path)
     Catalogue catalogue;
     Stanza stanza;
     std::string field, line;
+    int number = 0;
     auto finish = [&] {
         if (stanza.count("Program"))
             catalogue.programs.push_back(stanza);
@@ -46,6 +99,7 @@ Catalogue read_catalogue(const std::string& path)
         stanza.clear();
     };
     while (std::getline(in, line)) {
+        ++number;
         if (line.starts_with("#"))
             continue;
         if (line.empty()) {
@@ -56,27 +110,22 @@ Catalogue read_catalogue(const std::string& path)
         } else {
             const auto colon = line.find(':');
             if (colon == std::string::npos)
-                throw std::runtime_error(path + ": no field name in: " + line);
+                throw std::runtime_error(path + ":" + std::to_string(number) + ": no field name in: " + line);
             field = line.substr(0, colon);
             const auto value = line.find_first_not_of(' ', colon + 1);
             stanza[field] = value == std::string::npos ? "" : line.substr(value);
+            stanza["@" + field] = std::to_string(number);
+            stanza["@path"] = path;
         }
     }
     finish();
-    for (const Stanza& program : catalogue.programs)
-        for (const char* required : {"Folder", "Summary", "Description", "Controls", "Moves", "Gallery"})
+    for (const Stanza& program : catalogue.programs) {
+        for (const char* required : {"Folder", "Summary", "Description", "Controls", "Idea", "Try", "Moves", "Gallery"})
             if (!program.count(required))
-                throw std::runtime_error(path + ": " + program.at("Program") + " has no " + required);
+                throw std::runtime_error(where(program, "Program") + program.at("Program") + " has no " + required);
+        check_page_fields(program);
+    }
     return catalogue;
-}
-
-std::vector<std::string> lines_of(const std::string& text)
-{
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
-    return lines;
 }
 
 // Joins a field's lines into one paragraph.
@@ -287,7 +336,7 @@ std::string programs_table(const Catalogue& catalogue, bool pictures)
                                : "| Program | What it shows | Input |\n|---|---|---|\n";
     for (const Stanza& program : catalogue.programs) {
         const std::string& name = program.at("Program");
-        out += "| `" + name + "` | ";
+        out += pictures ? "| [`" + name + "`](docs/web/" + name + ".html) | " : "| `" + name + "` | ";
         if (pictures) {
             const std::string still = "<img src=\"docs/gallery/" + name + ".png\" width=\"160\" alt=\"" + name + "\">";
             if (program.at("Gallery") == "film")
@@ -347,55 +396,164 @@ std::string html(const std::string& text)
     return out;
 }
 
-// The page that runs one program in a browser, with what it shows and takes;
-// page.js runs it.
-std::string web_page(const Stanza& program)
+// A program's own source file, as its page shows it: the path from the top
+// of the tree, and its lines.
+struct SourceFile {
+    std::string path;
+    std::vector<std::string> lines;
+    bool ends_with_newline = true;
+};
+
+SourceFile read_source(const Stanza& program, const std::string& catalogue_path)
+{
+    SourceFile source;
+    source.path = program.at("Folder") + "/" + program.at("Program") + ".cpp";
+    const std::filesystem::path top = std::filesystem::path(catalogue_path).parent_path().parent_path();
+    std::ifstream in(top / source.path, std::ios::binary);
+    if (!in)
+        throw std::runtime_error(where(program, "Folder") + "cannot read " + (top / source.path).string());
+    std::ostringstream text;
+    text << in.rdbuf();
+    source.lines = lines_of(text.str());
+    source.ends_with_newline = text.str().empty() || text.str().back() == '\n';
+    return source;
+}
+
+// Where the definition of name starts in a line, if the line starts one: at
+// the start of the line, the name followed by "(", "[", "{" or " =".
+bool defines(const std::string& line, const std::string& name)
+{
+    if (line.empty() || std::isspace(static_cast<unsigned char>(line[0])) || line[0] == '/' || line[0] == '#' ||
+        line[0] == '}')
+        return false;
+    for (auto at = line.find(name); at != std::string::npos; at = line.find(name, at + 1)) {
+        const bool starts = at == 0 || !(std::isalnum(static_cast<unsigned char>(line[at - 1])) || line[at - 1] == '_');
+        const std::string after = line.substr(at + name.size(), 2);
+        if (starts && (after.starts_with("(") || after.starts_with("[") || after.starts_with("{") || after == " ="))
+            return true;
+    }
+    return false;
+}
+
+// The lines of a program's own file that make its idea: each definition
+// Idea names, from the comment lines right above it to the line that ends
+// it, the line itself for a one-line definition, else the next line that
+// starts with "}".
+std::vector<bool> idea_marks(const Stanza& program, const SourceFile& source)
+{
+    std::vector<bool> marked(source.lines.size(), false);
+    std::istringstream names(program.at("Idea"));
+    for (std::string name; names >> name;) {
+        std::size_t first = 0;
+        while (first < source.lines.size() && !defines(source.lines[first], name))
+            ++first;
+        if (first == source.lines.size())
+            throw std::runtime_error(where(program, "Idea") + "Idea names " + name + ", which " + source.path +
+                                     " does not define at the start of a line");
+        std::size_t last = first;
+        const std::string& opening = source.lines[first];
+        if (!opening.ends_with(";") && !opening.ends_with("}"))
+            while (last + 1 < source.lines.size() && !source.lines[last].starts_with("}"))
+                ++last;
+        while (first > 0 && source.lines[first - 1].starts_with("//"))
+            --first;
+        for (std::size_t line = first; line <= last; ++line)
+            marked[line] = true;
+    }
+    return marked;
+}
+
+const std::string page_head = "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n  <meta charset=\"utf-8\">\n"
+                              "  <meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
+                              "  <link rel=\"icon\" href=\"data:,\">\n  <link rel=\"stylesheet\" href=\"page.css\">\n";
+
+std::string list_items(const std::string& text)
+{
+    std::string items;
+    for (const std::string& line : lines_of(text))
+        items += "        <li>" + html(line) + "</li>\n";
+    return items;
+}
+
+// The page that runs one program in a browser: its window with a control
+// strip and its command line, what it shows, its controls, what to try, and
+// its source with the lines that make the idea marked. page.js runs it.
+std::string web_page(const Stanza& program, const SourceFile& source)
 {
     const std::string name = html(program.at("Program"));
-    std::string controls;
-    for (const std::string& line : lines_of(program.at("Controls")))
-        controls += "      <li>" + html(line) + "</li>\n";
-    return "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n  <meta charset=\"utf-8\">\n"
-           "  <meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
-           "  <title>" +
-           name +
-           "</title>\n  <link rel=\"icon\" href=\"data:,\">\n  <link rel=\"stylesheet\" href=\"page.css\">\n</head>\n"
-           "<body data-program=\"" +
-           name +
+    const std::vector<bool> marked = idea_marks(program, source);
+    std::string code;
+    for (std::size_t i = 0; i < source.lines.size(); ++i)
+        code += std::string(marked[i] ? "<span class=\"line idea\">" : "<span class=\"line\">") +
+                html(source.lines[i]) + "</span>" + (i + 1 < source.lines.size() || source.ends_with_newline ? "\n" : "");
+    return page_head + "  <link rel=\"stylesheet\" href=\"highlight/github.css\">\n  <title>" + name +
+           "</title>\n</head>\n<body data-program=\"" + name +
            "\">\n"
-           "  <p class=\"back\"><a href=\"index.html\">All programs</a></p>\n"
+           "  <nav><a href=\"index.html\">All programs</a></nav>\n"
            "  <h1>" +
-           name + "</h1>\n  <p>" + html(program.at("Summary")) +
+           name + "</h1>\n  <p class=\"summary\">" + html(program.at("Summary")) +
            "</p>\n"
-           "  <div class=\"window\">\n    <div class=\"title\" id=\"title\"></div>\n"
-           "    <canvas id=\"canvas\" tabindex=\"0\" width=\"300\" height=\"300\"></canvas>\n  </div>\n"
-           "  <p id=\"status\" role=\"status\">This page runs the program with WebAssembly and JavaScript, "
+           "  <div class=\"stage\">\n"
+           "    <section class=\"run\" aria-label=\"The program\">\n"
+           "      <div class=\"window\">\n"
+           "        <div class=\"title\" id=\"title\"></div>\n"
+           "        <div class=\"client\" id=\"client\" title=\"Drag the corner to resize the window\">"
+           "<canvas id=\"canvas\" tabindex=\"0\" aria-label=\"The program's window\"></canvas></div>\n"
+           "      </div>\n"
+           "      <p class=\"strip\"><button id=\"pause\" disabled>Pause</button> <button id=\"step\" "
+           "disabled>Step</button> <button id=\"restart\" disabled>Restart</button>\n"
+           "        <output id=\"counts\"></output></p>\n"
+           "      <form id=\"command\"><label for=\"args\">Command line:</label> <code>" +
+           name +
+           "</code> <input id=\"args\" name=\"args\" autocomplete=\"off\" spellcheck=\"false\" "
+           "placeholder=\"-geometry 300x200\"> <button>Start</button></form>\n"
+           "      <p id=\"focus\"></p>\n"
+           "      <p id=\"status\" role=\"status\">This page runs the program with WebAssembly and JavaScript, "
            "which this browser has not started.</p>\n"
-           "  <pre id=\"messages\"></pre>\n"
-           "  <p>" +
+           "      <pre id=\"messages\"></pre>\n"
+           "    </section>\n"
+           "    <section class=\"about\">\n"
+           "      <h2>What it shows</h2>\n      <p>" +
            html(paragraph(program.at("Description"))) +
            "</p>\n"
-           "  <h2>Controls</h2>\n  <ul>\n" +
-           controls +
-           "  </ul>\n"
+           "      <h2>Controls</h2>\n      <ul>\n" +
+           list_items(program.at("Controls")) +
+           "      </ul>\n"
+           "      <h2>Try</h2>\n      <ul>\n" +
+           list_items(program.at("Try")) +
+           "      </ul>\n"
+           "    </section>\n  </div>\n"
+           "  <h2>The source: " +
+           html(source.path) +
+           "</h2>\n"
+           "  <p>The marked lines make the idea; the frame library does the rest.</p>\n"
+           "  <pre class=\"source\"><code id=\"source\">" +
+           code +
+           "</code></pre>\n"
+           "  <script src=\"highlight/highlight.js\"></script>\n"
+           "  <script src=\"runtime/glut_runtime.js\"></script>\n"
            "  <script src=\"page.js\"></script>\n</body>\n</html>\n";
 }
 
-// The index of the pages, in the catalogue's order.
+// The index of the pages, in the catalogue's order: a tile per program with
+// its picture or film from the gallery.
 std::string web_index(const Catalogue& catalogue)
 {
-    std::string items;
+    std::string tiles;
     for (const Stanza& program : catalogue.programs) {
         const std::string name = html(program.at("Program"));
-        items += "    <li><a href=\"" + name + ".html\">" + name + "</a>: " + html(program.at("Summary")) + "</li>\n";
+        const std::string still = "<img src=\"../gallery/" + name + ".png\" alt=\"\" width=\"240\" height=\"240\">";
+        tiles += "    <li><a href=\"" + name + ".html\">" +
+                 (program.at("Gallery") == "film" ? "<picture><source srcset=\"../gallery/" + name +
+                                                        ".webp\" type=\"image/webp\">" + still + "</picture>"
+                                                  : still) +
+                 "<strong>" + name + "</strong> " + html(program.at("Summary")) + "</a></li>\n";
     }
-    return "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n  <meta charset=\"utf-8\">\n"
-           "  <meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
-           "  <title>GLUT demos</title>\n  <link rel=\"icon\" href=\"data:,\">\n  <link rel=\"stylesheet\" "
-           "href=\"page.css\">\n</head>\n<body>\n"
-           "  <h1>GLUT demos</h1>\n  <p>Small OpenGL programs, each showing one idea, running in this page on "
-           "Mesa compiled to WebAssembly: the same pixels as on the desktop.</p>\n  <ul>\n" +
-           items + "  </ul>\n</body>\n</html>\n";
+    return page_head + "  <title>GLUT demos</title>\n</head>\n<body>\n"
+                       "  <h1>GLUT demos</h1>\n  <p>Small OpenGL programs, each showing one idea, running in these "
+                       "pages on Mesa compiled to WebAssembly: the same pixels as on the desktop. Each page shows "
+                       "the program live beside what it shows and its source.</p>\n  <ul class=\"tiles\">\n" +
+           tiles + "  </ul>\n</body>\n</html>\n";
 }
 
 // The build's lists, as CMake reads them.
@@ -475,12 +633,27 @@ int answer(const Catalogue& catalogue, const std::string& question)
 
 int main(int argc, char** argv)
 {
-    if (argc != 5 && argc != 3) {
+    if (argc < 3 || argc > 5) {
         std::fprintf(stderr, "usage: make_catalogue CATALOGUE VERSION DATE OUTDIR|--readme\n"
+                             "       make_catalogue CATALOGUE --page PROGRAM OUT.html | --index OUT.html\n"
                              "       make_catalogue CATALOGUE --programs|--films|--moving|--listing\n");
         return 2;
     }
     try {
+        const std::string mode = argv[2];
+        if (argc == 5 && mode == "--page") {
+            const Catalogue catalogue = read_catalogue(argv[1]);
+            for (const Stanza& program : catalogue.programs)
+                if (program.at("Program") == argv[3]) {
+                    write_file(argv[4], web_page(program, read_source(program, argv[1])));
+                    return 0;
+                }
+            throw std::runtime_error(std::string("no program called ") + argv[3]);
+        }
+        if (argc == 4 && mode == "--index") {
+            write_file(argv[3], web_index(read_catalogue(argv[1])));
+            return 0;
+        }
         if (argc == 3) {
             const int status = answer(read_catalogue(argv[1]), argv[2]);
             if (status != 0)
@@ -503,9 +676,10 @@ int main(int argc, char** argv)
         write_file(out + "/catalogue.cmake", cmake_lists(catalogue));
         write_file(out + "/listing.txt", listing(catalogue));
         write_file(out + "/README.md", installed_readme(catalogue, version));
+        // Every build checks what the web pages mark, so that a renamed
+        // definition fails where it is made, not only in the web build.
         for (const Stanza& program : catalogue.programs)
-            write_file(out + "/" + program.at("Program") + ".html", web_page(program));
-        write_file(out + "/index.html", web_index(catalogue));
+            idea_marks(program, read_source(program, argv[1]));
     } catch (const std::exception& error) {
         std::fprintf(stderr, "make_catalogue: %s\n", error.what());
         return 1;

@@ -103,11 +103,13 @@ windows_zip() {
     sed -n 's/^CPack: - package: \(.*\) generated\.$/\1/p' <<<"$log"
 }
 
-# web_site: builds the programs for web pages into build-web/site, with the
-# GL implementation that web/runtime.sh makes once per machine. emcc runs
+# web_site: builds the programs for web pages into build-web/site (laid out
+# as docs/: the pages in web/), with the GL implementation that
+# web/runtime.sh makes once per machine and highlight.js from npm. emcc runs
 # JavaScript tools that find Debian's acorn through NODE_PATH.
 web_site() {
     export NODE_PATH=${NODE_PATH:+$NODE_PATH:}/usr/share/nodejs
+    node_packages || return 1
     local message="Building the programs for web pages..."
     [ -n "$(ls -A "${DEMO_WEB_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/glut-demos/web}" 2>/dev/null)" ] ||
         message="Building Mesa for web pages (once per machine, about 10 minutes on 2 cores) and the programs..."

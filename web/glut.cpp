@@ -5,7 +5,13 @@
 // codes and window coordinates; the toolkit's loop runs once per animation
 // frame of the browser: input, then a pending reshape and display, then one
 // idle call, as the desktop toolkit alternates them. The page may hold the
-// idle calls (pause) and let them through one at a time (step).
+// idle calls (pause) and let them through one at a time (step), resize the
+// window, and stop the program to start it afresh.
+//
+// Sizes a program asks for are in the pixels of a standard screen; the
+// window has devicePixelRatio times as many device pixels each way, and GL
+// draws at the device's resolution, as on a high-density desktop. Window
+// sizes, reshape and pointer positions are in device pixels.
 #include <GL/freeglut.h>
 #include <GL/osmesa.h>
 #include <emscripten.h>
@@ -13,16 +19,22 @@
 
 #include "x_geometry.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
 
-// The page's side: the canvas's size, its title bar and its pixels.
+// The page's side: the screen's scale, the canvas's size, its title bar and
+// its pixels. The page sets the size the canvas is shown at (onSize).
+EM_JS(double, page_scale, (), { return window.devicePixelRatio || 1; });
 EM_JS(void, page_set_size, (int width, int height), {
     Module.canvas.width = width;
     Module.canvas.height = height;
+    if (Module.onSize)
+        Module.onSize(width, height);
 });
 EM_JS(void, page_set_title, (const char* title), {
     if (Module.onTitle)
@@ -54,7 +66,8 @@ EM_JS(int, page_canvas_y, (int page_y), {
     return Math.floor((page_y - box.top) * Module.canvas.height / (box.height || 1));
 });
 // Runs the toolkit's loop at the browser's animation frames until the program
-// has ended (an exit ends the runtime, ABORT), and leaves main without
+// has ended (an exit ends the runtime, ABORT) or the page has stopped it,
+// and leaves main without
 // ending the program, as Emscripten's "unwind" does.
 EM_JS(void, page_run_loop, (), {
     function pass()
@@ -62,7 +75,8 @@ EM_JS(void, page_run_loop, (), {
         if (ABORT)
             return;
         try {
-            Module._glut_web_loop_pass();
+            if (!Module._glut_web_loop_pass())
+                return;
         } catch (e) {
             if (e instanceof ExitStatus)
                 return;
@@ -109,7 +123,7 @@ std::vector<Input> inputs;
 int buttons_down = 0; // a bit per toolkit button
 
 // The page's hold on the idle calls, and what the loop has done.
-bool paused = false;
+bool paused = false, stopped = false;
 int steps_allowed = 0;
 long idle_calls = 0, display_passes = 0;
 double start_time = 0;
@@ -254,6 +268,9 @@ void loop_pass()
     }
 }
 
+// A size the program asks for, in the device's pixels.
+int scaled(int size) { return std::max(1, static_cast<int>(std::lround(size * page_scale()))); }
+
 void make_buffer(int w, int h)
 {
     width = w;
@@ -275,7 +292,29 @@ EMSCRIPTEN_KEEPALIVE void glut_web_hold(int steps)
     steps_allowed = steps;
 }
 EMSCRIPTEN_KEEPALIVE void glut_web_run() { paused = false; }
-EMSCRIPTEN_KEEPALIVE void glut_web_loop_pass() { loop_pass(); }
+// One pass of the loop; 0 once the page has stopped the program.
+EMSCRIPTEN_KEEPALIVE int glut_web_loop_pass()
+{
+    if (!stopped)
+        loop_pass();
+    return !stopped;
+}
+// The page has resized the window, as a user resizes a desktop window:
+// the program's reshape runs, then its display.
+EMSCRIPTEN_KEEPALIVE void glut_web_resize(int w, int h)
+{
+    if (context == nullptr || stopped || w <= 0 || h <= 0 || (w == width && h == height))
+        return;
+    make_buffer(w, h);
+    reshape_pending = redisplay_pending = true;
+}
+// The page is done with this program: its loop ends and its input goes
+// nowhere, so that a fresh start can take the canvas.
+EMSCRIPTEN_KEEPALIVE void glut_web_stop()
+{
+    stopped = true;
+    emscripten_html5_remove_all_event_listeners();
+}
 EMSCRIPTEN_KEEPALIVE void glut_web_step()
 {
     if (idle_callback)
@@ -363,7 +402,7 @@ int FGAPIENTRY glutCreateWindow(const char* title)
     context = OSMesaCreateContextExt(OSMESA_RGBA, depth, stencil, accumulation, nullptr);
     if (context == nullptr)
         fail("cannot create a GL context");
-    make_buffer(size_given ? init_width : 300, size_given ? init_height : 300);
+    make_buffer(scaled(size_given ? init_width : 300), scaled(size_given ? init_height : 300));
     page_set_title(title);
     emscripten_set_mousedown_callback(canvas, nullptr, EM_TRUE, on_button);
     emscripten_set_mouseup_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, nullptr, EM_TRUE, on_button);

@@ -1,5 +1,6 @@
-// Serves a folder over HTTP on this machine only, with the types browsers
-// need for WebAssembly; a missing page is answered in words.
+// Serves the site over HTTP on this machine only, with the types browsers
+// need for WebAssembly; the pages are in web/ under the folder, as in docs/,
+// and a missing page is answered in words.
 //   node web/serve.mjs FOLDER [PORT]     (./demo.sh --web runs it)
 import { createReadStream, statSync } from 'node:fs';
 import { createServer } from 'node:http';
@@ -17,6 +18,10 @@ export function serveFolder(folder, port = 0) {
     const root = path.resolve(folder);
     const server = createServer((request, response) => {
         const wanted = decodeURIComponent(new URL(request.url, 'http://localhost').pathname);
+        if (wanted === '/') {
+            response.writeHead(302, { location: '/web/' }).end();
+            return;
+        }
         let file = path.join(root, path.normalize(wanted));
         if (!file.startsWith(root + path.sep) && file !== root) {
             response.writeHead(403, { 'content-type': 'text/plain' }).end('Forbidden\n');
@@ -29,7 +34,7 @@ export function serveFolder(folder, port = 0) {
         } catch {
             response.writeHead(404, { 'content-type': 'text/html; charset=utf-8' });
             response.end('<!DOCTYPE html><title>Not here</title><p>There is no such page or program here. ' +
-                '<a href="/index.html">The programs</a> are listed on the index.</p>\n');
+                '<a href="/web/index.html">The programs</a> are listed on the index.</p>\n');
             return;
         }
         // Kept by the browser, and asked for again only to learn that it
@@ -59,5 +64,5 @@ export function serveFolder(folder, port = 0) {
 if (process.argv[1] === fileURLToPath(import.meta.url)) {
     const [folder, port] = process.argv.slice(2);
     const { url } = await serveFolder(folder, Number(port || 0));
-    console.log(`Serving ${folder} at ${url}/ (Ctrl-C stops it)`);
+    console.log(`Serving ${folder} at ${url}/web/ (Ctrl-C stops it)`);
 }
