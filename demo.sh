@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # ./demo.sh <program> [toolkit options...]: installs what is missing, builds
 # the program, runs it. ./demo.sh --help lists the programs; ./demo.sh
-# --gallery remakes the pictures and films in docs/; ./demo.sh --web serves
-# the programs as web pages. The programs and what
+# --gallery remakes the pictures, films and web pages in docs/; ./demo.sh
+# --web serves the programs as web pages. The programs and what
 # they show are read from catalogue/programs.txt by make_catalogue, the
 # build's own reader of it.
 set -euo pipefail
@@ -28,7 +28,8 @@ program_names() { catalogue --programs; }
 usage() {
     cat <<EOF
 usage: ./demo.sh <program> [toolkit options...]   build the program and run it
-       ./demo.sh --gallery                         remake the pictures and films in docs/
+       ./demo.sh --gallery                         remake the pictures, films and web pages
+                                                   in docs/
        ./demo.sh --windows                         build the programs for Windows, as
                                                    build-windows/glut-demos-<version>-win64.zip
        ./demo.sh --web                             build the programs as web pages and
@@ -94,7 +95,13 @@ gallery() {
         !skipping { print }' "$readme" >"$readme.new"
     mv "$readme.new" "$readme"
     rm -f "$tables"
-    echo "Wrote docs/gallery/ (a picture of each program, a film of each that moves), docs/gallery.png and README.md's tables"
+    # The web pages, as the web build makes them: relative links only, so
+    # that a static host serving docs/ serves them beside the gallery.
+    web_site
+    rm -rf "$here/docs/web"
+    cp -r "$here/build-web/site/web" "$here/docs/web"
+    echo "Wrote docs/gallery/ (a picture of each program, a film of each that moves), docs/gallery.png," \
+        "README.md's tables and docs/web/ (the programs' web pages)"
 }
 
 case "${1:-}" in
@@ -114,7 +121,7 @@ case "${1:-}" in
     exit 0
     ;;
 --gallery)
-    install_missing "${DEMO_PACKAGES[@]}"
+    install_missing "${DEMO_PACKAGES[@]}" && install_web
     cd "$here"
     gallery
     exit 0

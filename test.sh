@@ -86,6 +86,9 @@ windows_built=
 pass "Windows build" windows_zip && windows_built=yes
 web_built=
 pass "web build" web_site && web_built=yes
+if [ -n "$web_built" ]; then
+    pass "docs/web is the web build's" published_pages_current || true
+fi
 if pass "release build" build release; then
     pass "tests, rendered by llvmpipe" ctest --preset release -j "$(nproc)" || true
     pass "tests, rendered by softpipe" ctest --preset softpipe -j "$(nproc)" || true

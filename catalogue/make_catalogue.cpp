@@ -71,8 +71,8 @@ void check_page_fields(const Stanza& program)
         throw std::runtime_error(where(program, "Idea") + "Idea names no definition of " + program.at("Program"));
     const std::vector<std::string> tries = lines_of(program.at("Try"));
     if (tries.size() < 2 || tries.size() > 3)
-        throw std::runtime_error(where(program, "Try") + "Try holds " + std::to_string(tries.size()) +
-                                 " lines; it takes two or three things to do, one a line");
+        throw std::runtime_error(where(program, "Try") + "Try takes two or three things to do, one a line; it has " +
+                                 std::to_string(tries.size()));
     for (const std::string& line : tries)
         if (line.empty() || line.back() != '.')
             throw std::runtime_error(where(program, "Try") + "each of Try's lines is a sentence ending in a full stop, "

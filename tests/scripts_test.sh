@@ -2,10 +2,12 @@
 # The README's demo command as a user meets it off the usual path: in a
 # folder whose name has a space, after a configure that failed, with no
 # display. It must recover on the second run and save the gallery's picture.
-# Usage: scripts_test.sh <source folder>
+# And a catalogue whose web page fields are wrong fails, naming the line.
+# Usage: scripts_test.sh <source folder> <make_catalogue>
 set -euo pipefail
 
 source=$1
+make_catalogue=$2
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 copy="$work/a folder with spaces/glut demos"
@@ -63,4 +65,26 @@ if [ $status -ne 2 ] || ! grep -q "Did you mean: ./demo.sh color_cube" "$work/hi
     echo "no hint for color-cube (status $status): $(cat "$work/hint.log")"
     fail=1
 fi
+
+# The fields a web page needs, broken as an edit may break them: the build
+# stops with the catalogue's line. Each case: a sed edit, a pattern for the
+# line of the original catalogue the message must name, an offset from it,
+# and the message's words.
+catalogue="$copy/catalogue/programs.txt"
+cp "$catalogue" "$work/programs.txt"
+while IFS='|' read -r edit at offset words; do
+    sed "$edit" "$work/programs.txt" >"$catalogue"
+    expected="programs.txt:$(($(grep -n -m1 -- "$at" "$work/programs.txt" | cut -d: -f1) + offset)): $words"
+    if "$make_catalogue" "$catalogue" 1 2000-01-01 "$work" 2>"$work/catalogue.log" ||
+        ! grep -qF -- "$expected" "$work/catalogue.log"; then
+        echo "after '$edit', expected a failure with \"$expected\"; saw: $(cat "$work/catalogue.log")"
+        fail=1
+    fi
+done <<'CASES'
+s/^Idea: draw_face draw_cube display$/Idea: draw_face draw_cubes/|^Idea: draw_face draw_cube|0|Idea names draw_cubes, which spinning/color_cube.cpp does not define
+s/^Idea: display program$/Idea: display-program/|^Idea: display program|0|Idea names "display-program", which is not a name
+/^Try:$/,/^Moves:/{/^Moves:/!d}|^Program: color_cube|0|color_cube has no Try
+/^ Click the left, middle and right buttons in turn/,/^ Press 2 to stop/d|^ Watch the squares|-1|Try takes two or three things to do, one a line; it has 1
+CASES
+cp "$work/programs.txt" "$catalogue"
 exit $fail

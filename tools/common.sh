@@ -116,6 +116,24 @@ web_site() {
     quietly "$message" build web
 }
 
+# published_pages_current: docs/web, as ./demo.sh --gallery published it, is
+# what the web build makes from this tree. Modules made by another compiler
+# or GL build (another Debian release's Emscripten, say) differ in their bytes,
+# so there the pages and what they share are compared, and the modules not.
+published_pages_current() {
+    local built=build-web/site/web published=docs/web
+    if cmp -s "$built/runtime/made-with.txt" "$published/runtime/made-with.txt"; then
+        diff -r "$published" "$built" >&2
+    else
+        echo "docs/web's modules were made with: $(head -n 1 "$published/runtime/made-with.txt" 2>/dev/null)" \
+            "(this build: $(head -n 1 "$built/runtime/made-with.txt")); comparing all but the modules" >&2
+        diff -r -x runtime -x '*.wasm' "$published" "$built" >&2
+    fi || {
+        echo "docs/web differs from the web build: ./demo.sh --gallery remakes it" >&2
+        return 1
+    }
+}
+
 # node_packages: the browser driver and what else package.json names, as its
 # lock file says, unless they are there already.
 node_packages() {

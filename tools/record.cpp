@@ -6,8 +6,10 @@
 //
 //   <program>_record --film OUT.webp [--frames N] [--without-input]
 //   <program>_record --still OUT.png [-- TOOLKIT OPTIONS...]
-//   <program>_record --frame OUT.png [--input CUES] [--steps N] [-- TOOLKIT OPTIONS...]
-//                                    the first frame, or, after the input
+//   <program>_record --frame OUT.png [--size WxH] [--input CUES] [--steps N] [-- TOOLKIT OPTIONS...]
+//                                    the first frame, or, after the window
+//                                    is resized as a user resizes it, the
+//                                    input
 //                                    (press:B:X:Y, release:B:X:Y, motion:X:Y,
 //                                    key:CODE, comma-separated), the frame
 //                                    after N idle calls, each with its
@@ -241,7 +243,7 @@ int usage()
     std::fprintf(stderr,
                  "usage: %s_record --film OUT.webp [--frames N] [--without-input]\n"
                  "       %s_record --still OUT.png [-- TOOLKIT OPTIONS...]\n"
-                 "       %s_record --frame OUT.png [--input CUES] [--steps N] [-- TOOLKIT OPTIONS...]\n"
+                 "       %s_record --frame OUT.png [--size WxH] [--input CUES] [--steps N] [-- TOOLKIT OPTIONS...]\n"
                  "       %s_record --time N\n"
                  "       %s_record --describe\n"
                  "       %s_record --row\n",
@@ -256,7 +258,7 @@ int main(int argc, char** argv)
     std::string film_path, still_path, frame_path;
     std::vector<std::string> args{program.name};
     const Script script = script_for(program);
-    int frames = script.frames, steps = 0, timed_frames = 0;
+    int frames = script.frames, steps = 0, timed_frames = 0, width = 0, height = 0;
     std::vector<Cue> input;
     bool with_input = true;
     for (int i = 1; i < argc; ++i) {
@@ -269,7 +271,10 @@ int main(int argc, char** argv)
             frame_path = argv[++i];
         else if (arg == "--time" && i + 1 < argc)
             timed_frames = std::max(1, std::atoi(argv[++i]));
-        else if (arg == "--steps" && i + 1 < argc)
+        else if (arg == "--size" && i + 1 < argc) {
+            if (std::sscanf(argv[++i], "%dx%d", &width, &height) != 2 || width <= 0 || height <= 0)
+                return usage();
+        } else if (arg == "--steps" && i + 1 < argc)
             steps = std::max(0, std::atoi(argv[++i]));
         else if (arg == "--input" && i + 1 < argc) {
             if (!parse_cues(argv[++i], input))
@@ -312,6 +317,10 @@ int main(int argc, char** argv)
         return 0;
     }
     if (!frame_path.empty()) {
+        if (width > 0 && !resize_in_process(width, height)) {
+            std::fprintf(stderr, "%s: the window never became %d x %d\n", program.name, width, height);
+            return 1;
+        }
         if (!write_png(frame_path, frame_after(input, steps))) {
             std::fprintf(stderr, "cannot write %s\n", frame_path.c_str());
             return 1;

@@ -14,7 +14,7 @@ import { launch } from '../web/browsers.mjs';
 import { serveFolder } from '../web/serve.mjs';
 
 const root = path.join(path.dirname(fileURLToPath(import.meta.url)), '..');
-const site = path.join(root, 'build-web/site');
+const site = path.join(root, 'build-web/site/web');
 const option = (name, fallback) => {
     const at = process.argv.indexOf(name);
     return at > 0 ? process.argv[at + 1] : fallback;
@@ -23,22 +23,23 @@ const browserName = option('--browser', 'chromium');
 const frames = Number(option('--frames', '200'));
 const moving = execFileSync(path.join(root, 'build/catalogue/make_catalogue'),
     [path.join(root, 'catalogue/programs.txt'), '--moving'], { encoding: 'utf8' }).split('\n').filter(Boolean);
-const programs = readdirSync(site).filter((file) => file.endsWith('.wasm') && file !== 'glut_runtime.wasm')
+const programs = readdirSync(site).filter((file) => file.endsWith('.wasm'))
     .map((file) => file.slice(0, -'.wasm'.length));
 
 const kib = (bytes) => (bytes / 1024).toFixed(0);
 const compressed = (file) => gzipSync(readFileSync(path.join(site, file)), { level: 9 }).length;
-const shared = ['glut_runtime.wasm', 'glut_runtime.js', 'page.js', 'page.css', 'index.html'];
+const shared = ['runtime/glut_runtime.wasm', 'runtime/glut_runtime.js', 'page.js', 'page.css', 'index.html',
+    'highlight/highlight.js', 'highlight/github.css'];
 const sharedBytes = shared.reduce((sum, file) => sum + compressed(file), 0);
 const ownBytes = programs.reduce((sum, name) => sum + compressed(`${name}.wasm`) + compressed(`${name}.html`), 0);
 console.log(`Download, gzip -9: runtime and shared files ${kib(sharedBytes)} KiB ` +
-    `(glut_runtime.wasm ${kib(compressed('glut_runtime.wasm'))} KiB), the ${programs.length} programs' own ` +
+    `(glut_runtime.wasm ${kib(compressed('runtime/glut_runtime.wasm'))} KiB), the ${programs.length} programs' own ` +
     `pages and modules ${kib(ownBytes)} KiB; all pages together ${kib(sharedBytes + ownBytes)} KiB`);
 
-const server = await serveFolder(site);
+const server = await serveFolder(path.dirname(site));
 const browser = await launch(browserName);
 async function open(page, name) {
-    await page.goto(`${server.url}/${name}.html?paused`);
+    await page.goto(`${server.url}/web/${name}.html?paused`);
     for (const deadline = Date.now() + 30000; Date.now() < deadline;) {
         const first = await page.evaluate(() => document.body.dataset.firstFrame);
         if (first)
