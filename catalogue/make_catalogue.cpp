@@ -506,7 +506,7 @@ std::string web_page(const Stanza& program, const SourceFile& source)
            "      <form id=\"command\"><label for=\"args\">Command line:</label> <code>" +
            name +
            "</code> <input id=\"args\" name=\"args\" autocomplete=\"off\" spellcheck=\"false\" "
-           "placeholder=\"-geometry 300x200\"> <button>Start</button></form>\n"
+           "placeholder=\"-geometry 300x200\"> <button id=\"start\">Start</button></form>\n"
            "      <p id=\"focus\"></p>\n"
            "      <p id=\"status\" role=\"status\">This page runs the program with WebAssembly and JavaScript, "
            "which this browser has not started.</p>\n"

@@ -31,7 +31,7 @@
     const held = query.has('paused') || query.has('steps');
     const steps = Math.max(0, parseInt(query.get('steps') || '0', 10) || 0);
     const canvas = $('canvas'), client = $('client');
-    const argsField = $('args'), pause = $('pause'), step = $('step'), restart = $('restart');
+    const argsField = $('args'), pause = $('pause'), step = $('step'), restart = $('restart'), launch = $('start');
     argsField.value = query.get('args') || '';
 
     // The program now running: its module, and what the strip shows of it.
@@ -94,6 +94,7 @@
         delete document.body.dataset.exitStatus;
         say('Loading ' + name + '...');
         program = window.Module = module;
+        showStrip();
         GlutRuntime(module);
     }
 
@@ -104,12 +105,15 @@
             program.ended = true;
     }
 
+    // A program still loading cannot be stopped yet: Restart and Start
+    // wait for it to run or end.
     function showStrip() {
         const live = program.running && !program.ended;
+        const settled = program.running || program.ended;
         pause.textContent = program.paused ? 'Run' : 'Pause';
         pause.disabled = !live;
         step.disabled = !live || !program.paused;
-        restart.disabled = false;
+        restart.disabled = launch.disabled = !settled;
     }
 
     // The counts of idle calls and display passes, and the frames shown in
@@ -139,6 +143,8 @@
     // the URL, so that a link shows the same start.
     $('command').addEventListener('submit', (event) => {
         event.preventDefault();
+        if (launch.disabled)
+            return;
         const url = new URL(location.href);
         argsField.value.trim() === '' ? url.searchParams.delete('args')
                                       : url.searchParams.set('args', argsField.value.trim());
