@@ -75,8 +75,9 @@ void check_page_fields(const Stanza& program)
                                  std::to_string(tries.size()));
     for (const std::string& line : tries)
         if (line.empty() || line.back() != '.')
-            throw std::runtime_error(where(program, "Try") + "each of Try's lines is a sentence ending in a full stop, "
-                                                             "not: " +
+            throw std::runtime_error(where(program, "Try") +
+                                     "each of Try's lines is a sentence ending in a full stop, "
+                                     "not: " +
                                      line);
 }
 
@@ -485,7 +486,8 @@ std::string web_page(const Stanza& program, const SourceFile& source)
     std::string code;
     for (std::size_t i = 0; i < source.lines.size(); ++i)
         code += std::string(marked[i] ? "<span class=\"line idea\">" : "<span class=\"line\">") +
-                html(source.lines[i]) + "</span>" + (i + 1 < source.lines.size() || source.ends_with_newline ? "\n" : "");
+                html(source.lines[i]) + "</span>" +
+                (i + 1 < source.lines.size() || source.ends_with_newline ? "\n" : "");
     return page_head + "  <link rel=\"stylesheet\" href=\"highlight/github.css\">\n  <title>" + name +
            "</title>\n</head>\n<body data-program=\"" + name +
            "\">\n"
@@ -549,10 +551,11 @@ std::string web_index(const Catalogue& catalogue)
                                                   : still) +
                  "<strong>" + name + "</strong> " + html(program.at("Summary")) + "</a></li>\n";
     }
-    return page_head + "  <title>GLUT demos</title>\n</head>\n<body>\n"
-                       "  <h1>GLUT demos</h1>\n  <p>Small OpenGL programs, each showing one idea, running in these "
-                       "pages on Mesa compiled to WebAssembly: the same pixels as on the desktop. Each page shows "
-                       "the program live beside what it shows and its source.</p>\n  <ul class=\"tiles\">\n" +
+    return page_head +
+           "  <title>GLUT demos</title>\n</head>\n<body>\n"
+           "  <h1>GLUT demos</h1>\n  <p>Small OpenGL programs, each showing one idea, running in these "
+           "pages on Mesa compiled to WebAssembly: the same pixels as on the desktop. Each page shows "
+           "the program live beside what it shows and its source.</p>\n  <ul class=\"tiles\">\n" +
            tiles + "  </ul>\n</body>\n</html>\n";
 }
 
