@@ -17,12 +17,13 @@ namespace {
 // Stands in for a command line that has no invocation name at all (argc 0).
 char* bare_argv[2];
 
-void apply_geometry(const WindowStep& step)
+// A row's step, in the screen's pixels at its scale.
+void apply_geometry(const WindowStep& step, double scale)
 {
     if (step.kind == StepKind::position)
-        glutInitWindowPosition(step.x, step.y);
+        glutInitWindowPosition(scaled(step.x, scale), scaled(step.y, scale));
     else if (step.kind == StepKind::size)
-        glutInitWindowSize(step.x, step.y);
+        glutInitWindowSize(scaled(step.x, scale), scaled(step.y, scale));
 }
 
 void register_callback(const Callback& callback)
@@ -66,9 +67,10 @@ void demo_start(int& argc, char** argv, const ProgramSetup& setup)
     glutInit(&argc, argv);
     if (setup.display_mode)
         glutInitDisplayMode(*setup.display_mode);
-    const Corner corner = place_window(typed, setup);
+    const double scale = screen_scale(typed.display);
+    const Corner corner = place_window(typed, setup, scale);
     for (const WindowStep& step : setup.geometry)
-        apply_geometry(step);
+        apply_geometry(step, scale);
     glutCreateWindow(setup.title ? setup.title : argv[0]);
     keep_corner(corner);
 #if DEMO_ADDRESS_SANITIZER

@@ -14,6 +14,11 @@ void prepare_platform(const PlaceOptions& typed, const char* program_name);
 // X, the desktop on Windows); where nothing does, the frame places them.
 bool windows_get_placed(const char* display_name);
 
+// How many of the screen's pixels make one pixel of a standard 96-DPI
+// screen, as its desktop publishes it: X's Xft.dpi over 96, Windows' scale
+// of the primary monitor; 1 on a standard screen, or where none is published.
+double screen_scale(const char* display_name);
+
 // Run once the toolkit has created the window, with the corner a typed place
 // measures from: the window's outer frame, decorations and all, goes there.
 void keep_corner(Corner corner);

@@ -1,8 +1,12 @@
-// The frame on Windows: the display a command line names, and the window's
-// outer frame at a place measured from the right or bottom edge.
+// The frame on Windows: the display a command line names, the monitor's
+// scale, and the window's outer frame at a place measured from the right or
+// bottom edge. Every program declares itself aware of each monitor's scale
+// (windows/dpi_aware.manifest), so Windows does not stretch its window.
 #include "platform.h"
 
 #include "gl_headers.h"
+
+#include <shellscalingapi.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -29,6 +33,17 @@ void prepare_platform(const PlaceOptions& typed, const char* program_name)
 
 // The desktop places every window the toolkit does not.
 bool windows_get_placed(const char*) { return true; }
+
+// The scale of the primary monitor, where the toolkit opens a window: its
+// effective DPI over 96 (144 at 150 %).
+double screen_scale(const char*)
+{
+    UINT dpi_x = 96, dpi_y = 96;
+    const HMONITOR monitor = MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY);
+    if (monitor == nullptr || GetDpiForMonitor(monitor, MDT_EFFECTIVE_DPI, &dpi_x, &dpi_y) != S_OK || dpi_x < 96)
+        return 1.0;
+    return dpi_x / 96.0;
+}
 
 void keep_corner(Corner corner)
 {

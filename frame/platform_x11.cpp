@@ -1,6 +1,6 @@
 // The frame on X11: an error handler for the software rasterizers' read-back,
-// the order in which a window's GL context is torn down, and a window
-// manager's frame around a placed window.
+// the order in which a window's GL context is torn down, a window manager's
+// frame around a placed window, and the desktop's scale.
 #include "platform.h"
 
 #include "gl_headers.h"
@@ -8,8 +8,11 @@
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xproto.h>
+#include <X11/Xresource.h>
 #include <X11/Xutil.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <dlfcn.h>
@@ -56,6 +59,30 @@ bool windows_get_placed(const char* display_name)
     const bool known = XGetWindowAttributes(display, DefaultRootWindow(display), &root) != 0;
     XCloseDisplay(display);
     return !known || (root.all_event_masks & SubstructureRedirectMask) != 0;
+}
+
+// A desktop on a high-density screen publishes its scale as Xft.dpi in the
+// screen's resource database (192 at 200 %), as GTK, Qt and GLFW read it.
+// Rounded to a quarter, the steps the desktops' display settings offer, and
+// never below 1: a lower Xft.dpi is a font setting, not a smaller screen.
+double screen_scale(const char* display_name)
+{
+    Display* display = XOpenDisplay(display_name);
+    if (display == nullptr)
+        return 1.0;
+    double scale = 1.0;
+    if (const char* resources = XResourceManagerString(display)) {
+        XrmInitialize();
+        if (XrmDatabase database = XrmGetStringDatabase(resources)) {
+            char* type = nullptr;
+            XrmValue value{};
+            if (XrmGetResource(database, "Xft.dpi", "Xft.Dpi", &type, &value) && value.addr != nullptr)
+                scale = std::max(1.0, std::round(std::strtod(value.addr, nullptr) / 96.0 * 4.0) / 4.0);
+            XrmDestroyDatabase(database);
+        }
+    }
+    XCloseDisplay(display);
+    return scale;
 }
 
 void keep_corner(Corner corner)

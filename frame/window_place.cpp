@@ -5,7 +5,10 @@
 #include "x_geometry.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
+
+int scaled(int pixels, double scale) { return static_cast<int>(std::lround(pixels * scale)); }
 
 PlaceOptions place_options(int argc, char** argv)
 {
@@ -19,7 +22,7 @@ PlaceOptions place_options(int argc, char** argv)
     return typed;
 }
 
-Corner place_window(const PlaceOptions& typed, const ProgramSetup& setup)
+Corner place_window(const PlaceOptions& typed, const ProgramSetup& setup, double scale)
 {
     Corner corner = Corner::top_left;
     int width = toolkit_default_size, height = toolkit_default_size;
@@ -33,17 +36,22 @@ Corner place_window(const PlaceOptions& typed, const ProgramSetup& setup)
         row_places = row_places || step.kind == StepKind::position;
     }
 
+    width = scaled(width, scale);
+    height = scaled(height, scale);
+
     bool typed_places = false;
     if (typed.geometry != nullptr) {
         const int screen_width = glutGet(GLUT_SCREEN_WIDTH), screen_height = glutGet(GLUT_SCREEN_HEIGHT);
         const TypedGeometry geometry = parse_geometry(typed.geometry);
         if (!row_sizes && geometry.has_size() && geometry.width > 0 && geometry.height > 0) {
-            width = static_cast<int>(std::min<unsigned>(geometry.width, static_cast<unsigned>(screen_width)));
-            height = static_cast<int>(std::min<unsigned>(geometry.height, static_cast<unsigned>(screen_height)));
+            const auto typed_width = static_cast<unsigned>(std::lround(std::min(geometry.width * scale, 65535.0)));
+            const auto typed_height = static_cast<unsigned>(std::lround(std::min(geometry.height * scale, 65535.0)));
+            width = static_cast<int>(std::min(typed_width, static_cast<unsigned>(screen_width)));
+            height = static_cast<int>(std::min(typed_height, static_cast<unsigned>(screen_height)));
         }
         glutInitWindowSize(width, height);
         if (geometry.has_place()) {
-            int x = geometry.x, y = geometry.y;
+            int x = scaled(geometry.x, scale), y = scaled(geometry.y, scale);
             if (geometry.from_right)
                 x += screen_width - width;
             if (geometry.from_bottom)
@@ -56,6 +64,8 @@ Corner place_window(const PlaceOptions& typed, const ProgramSetup& setup)
             else if (!row_places && geometry.from_bottom)
                 corner = Corner::bottom_left;
         }
+    } else if (scale != 1.0) {
+        glutInitWindowSize(width, height); // the toolkit's own size, or the row's, scaled
     }
     if (!row_places && !typed_places && !windows_get_placed(typed.display))
         glutInitWindowPosition(0, 0);

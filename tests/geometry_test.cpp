@@ -1,16 +1,21 @@
 // Every program started with the toolkit options a user may type: the
 // window's size and place under -geometry, and the other options keeping
-// their toolkit meaning. The private server has no window manager, and its
-// screen is private_screen_width x private_screen_height.
+// their toolkit meaning; and on a high-density desktop, all of it scaled. The
+// private server has no window manager, and its screen is
+// private_screen_width x private_screen_height.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 #include "deadline.h"
+#include "png_io.h"
 #include "program_table.h"
 #include "running_program.h"
 
+#include <X11/Xatom.h>
 #include <X11/Xutil.h>
 
 namespace {
@@ -37,6 +42,30 @@ const GeometryCase geometry_cases[] = {
     {"200x150+30+40", 200, 150, GeometryCase::from_left, 30, 40},
     {"200x200-0-0", 200, 200, GeometryCase::from_right, 0, 0},
 };
+
+// The resources a desktop publishes on the screen's root window, as xrdb does.
+void publish_resources(Display* display, const std::string& text)
+{
+    XChangeProperty(display, DefaultRootWindow(display), XA_RESOURCE_MANAGER, XA_STRING, 8, PropModeReplace,
+                    reinterpret_cast<const unsigned char*>(text.data()), static_cast<int>(text.size()));
+    XSync(display, False);
+}
+
+// The program's first frame as its recorder draws it on this test's server,
+// with the recorder's options.
+Image first_frame(const std::string& name, const std::vector<std::string>& options)
+{
+    const std::string out = testing::TempDir() + name + "-" + std::to_string(getpid()) + ".png";
+    std::vector<std::string> args{name + "_record", "--frame", out};
+    args.insert(args.end(), options.begin(), options.end());
+    setenv("DEMO_TEST_DISPLAY", std::getenv("DISPLAY"), 1);
+    ProgramProcess recorder = launch(std::string(DEMO_TOOLS_DIR) + "/" + name + "_record", args);
+    const std::optional<int> status = wait_exit(recorder, 30.0);
+    EXPECT_EQ(status, 0) << name << "_record: " << read_stderr(recorder);
+    const std::optional<Image> image = read_png(out);
+    unlink(out.c_str());
+    return image.value_or(Image{});
+}
 
 } // namespace
 
@@ -98,6 +127,41 @@ TEST_P(EveryProgram, OtherToolkitOptionsKeepTheirMeaning)
         stop(process);
         XCloseDisplay(display);
     }
+}
+
+// A desktop at 200 % publishes Xft.dpi 192: every size and place the row or
+// -geometry gives is doubled, and the picture is the program's own at the
+// doubled size, as it draws when resized to it, not a stretched one.
+TEST_P(EveryProgram, XftDpiScalesItsWindowAndDrawsAtTheScreensPixels)
+{
+    const ProgramRow& row = GetParam();
+    const std::string exe = binary(row.name);
+    use_private_display();
+    Display* display = open_display();
+    publish_resources(display, "Xft.antialias:\t1\nXft.dpi:\t192\n");
+    {
+        RunningProgram running(exe, title_for(row, exe), {exe, "-geometry", "300x200+10+10"}, true);
+        ASSERT_NE(running.window(), 0u) << "no window; stderr: " << read_stderr(running.process());
+        const WindowGeometry g = running.placed();
+        EXPECT_EQ(g.width, 2 * (row.width > 0 ? row.width : 300));
+        EXPECT_EQ(g.height, 2 * (row.height > 0 ? row.height : 200));
+        EXPECT_EQ(g.x, 2 * (row.x >= 0 ? row.x : 10));
+        EXPECT_EQ(g.y, 2 * (row.y >= 0 ? row.y : 10));
+    }
+    const int width = 2 * (row.width > 0 ? row.width : toolkit_default_size);
+    const int height = 2 * (row.height > 0 ? row.height : toolkit_default_size);
+    const Image scaled = first_frame(row.name, {});
+    publish_resources(display, "");
+    const Image resized = first_frame(row.name, {"--size", std::to_string(width) + "x" + std::to_string(height)});
+    ASSERT_EQ(scaled.width, width);
+    ASSERT_EQ(scaled.height, height);
+    ASSERT_EQ(resized.width, width);
+    int apart = 0;
+    for (std::size_t i = 0; i < scaled.pixels.size(); ++i)
+        apart += !within(scaled.pixels[i], resized.pixels[i], 8);
+    EXPECT_LE(apart, width * height / 200) << apart << " pixels of " << width * height
+                                           << " differ by more than 8 from the program's own frame at that size";
+    XCloseDisplay(display);
 }
 
 INSTANTIATE_TEST_SUITE_P(Options, EveryProgram, testing::ValuesIn(program_rows), row_name);

@@ -2,8 +2,9 @@
 # Packs the Windows build into its ZIP, unpacks it and checks it as a user of
 # a plain Windows would need it: the programs, the toolkit's DLL, the
 # licences and the README, nothing else; no program or DLL that needs a DLL
-# beyond those in the ZIP and Windows' own; and a program run from the
-# unpacked folder under Wine answers. Usage:
+# beyond those in the ZIP and Windows' own; every program declaring itself
+# aware of each monitor's scale; and a program run from the unpacked folder
+# under Wine answers. Usage:
 # windows_package_test.sh <Windows build folder> <program>...
 set -euo pipefail
 
@@ -43,7 +44,7 @@ if ! diff <(sort <<<"$expected") <(sort <<<"$held") >"$work/contents.diff"; then
 fi
 
 # Every DLL a program or the toolkit imports is in the ZIP or is Windows' own.
-windows_own="advapi32.dll gdi32.dll kernel32.dll msvcrt.dll opengl32.dll glu32.dll user32.dll winmm.dll"
+windows_own="advapi32.dll gdi32.dll kernel32.dll msvcrt.dll opengl32.dll glu32.dll shcore.dll user32.dll winmm.dll"
 for binary in "$folder"/*.exe "$folder"/*.dll; do
     while read -r dll; do
         lower=${dll,,}
@@ -51,6 +52,13 @@ for binary in "$folder"/*.exe "$folder"/*.dll; do
             problem "$(basename "$binary") needs $dll, which is neither in the ZIP nor part of Windows"
         fi
     done < <(x86_64-w64-mingw32-objdump -p "$binary" | sed -n 's/^\tDLL Name: //p')
+done
+
+# Windows stretches the window of a program that does not say it sizes its
+# windows by each monitor's scale; the manifest (resource type 24) says so.
+for name in "$@"; do
+    wrestool -x --raw -t 24 "$folder/$name.exe" 2>/dev/null | grep -q "<dpiAwareness[^>]*>PerMonitorV2<" ||
+        problem "$name.exe carries no manifest declaring per-monitor (v2) DPI awareness"
 done
 
 # Run from the unpacked folder, with nothing else on its path.

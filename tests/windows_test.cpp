@@ -134,6 +134,48 @@ TEST_P(WindowsProgram, OpensItsTitledWindowAtItsSizeAndDrawsTheLinuxPicture)
                        << allowed << " allowed";
 }
 
+// At 150 % and 200 % (LogPixels 144 and 192 in a prefix of the test's own,
+// wine_dpi_prefixes.sh), the window's drawing area is the program's size
+// times the scale, and a still program draws what the Linux program draws
+// at that size: sharp, not stretched.
+TEST_P(WindowsProgram, OnADenseScreenOpensItsWindowAtItsSizeTimesTheScale)
+{
+    const ProgramRow& row = GetParam();
+    for (const int dpi : {144, 192}) {
+        SCOPED_TRACE("LogPixels " + std::to_string(dpi));
+        if (std::system("wineserver -k 2>/dev/null") != 0) {
+            // none running in the last prefix: nothing to end
+        }
+        setenv("WINEPREFIX", (std::string(DEMO_WINE_PREFIX) + "-" + std::to_string(dpi)).c_str(), 1);
+        const int width = (row.width > 0 ? row.width : toolkit_default_size) * dpi / 96;
+        const int height = (row.height > 0 ? row.height : toolkit_default_size) * dpi / 96;
+        RunningProgram running(DEMO_WINE, title(row), under_wine(row.name));
+        ASSERT_NE(running.window(), 0u) << "no window; stderr: " << read_stderr(running.process());
+        EXPECT_EQ(running.placed().width, width);
+        EXPECT_EQ(running.placed().height, height);
+        if (catalogue_entry(row).film)
+            continue; // a moving picture, or one the input changes: only its size is known
+        // The Linux program's first frame at that size, by its recorder on this server.
+        const std::string out = testing::TempDir() + row.name + "-" + std::to_string(dpi) + ".png";
+        setenv("DEMO_TEST_DISPLAY", std::getenv("DISPLAY"), 1);
+        const std::string size = std::to_string(width) + "x" + std::to_string(height);
+        ProgramProcess recorder = launch(std::string(DEMO_TOOLS_DIR) + "/" + row.name + "_record",
+                                         {row.name, "--frame", out, "--size", size});
+        ASSERT_EQ(wait_exit(recorder, 30.0), 0) << read_stderr(recorder);
+        const std::optional<Image> linux = read_png(out);
+        ASSERT_TRUE(linux.has_value());
+        Image seen;
+        const int allowed = width * height / 200; // half a percent, along edges
+        const bool alike = poll_until(10.0, [&] {
+            seen = running.grab();
+            return seen.width == width && seen.height == height && pixels_apart(seen, *linux, 8) <= allowed;
+        });
+        ASSERT_EQ(seen.width, width);
+        EXPECT_TRUE(alike) << pixels_apart(seen, *linux, 8) << " pixels differ from the Linux program's by more "
+                           << "than 8, of " << allowed << " allowed";
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Wine, WindowsProgram, testing::ValuesIn(program_rows), row_name);
 
 class WindowsInput : public WindowsProgram {};

@@ -23,7 +23,7 @@ WINDOWS_PACKAGES=(
     g++ cmake make g++-mingw-w64-x86-64-posix dpkg-dev debian-archive-keyring
 )
 WINE_PACKAGES=(
-    wine wine64 xvfb xauth
+    wine wine64 xvfb xauth icoutils
 )
 # And those the web pages need: Emscripten and binaryen's disassembler; for
 # Mesa's build from Debian's source package, meson, ninja, mako, bison, flex
