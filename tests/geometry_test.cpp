@@ -5,14 +5,12 @@
 // private_screen_width x private_screen_height.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 #include "deadline.h"
-#include "png_io.h"
 #include "program_table.h"
+#include "recorded_frame.h"
 #include "running_program.h"
 
 #include <X11/Xatom.h>
@@ -49,22 +47,6 @@ void publish_resources(Display* display, const std::string& text)
     XChangeProperty(display, DefaultRootWindow(display), XA_RESOURCE_MANAGER, XA_STRING, 8, PropModeReplace,
                     reinterpret_cast<const unsigned char*>(text.data()), static_cast<int>(text.size()));
     XSync(display, False);
-}
-
-// The program's first frame as its recorder draws it on this test's server,
-// with the recorder's options.
-Image first_frame(const std::string& name, const std::vector<std::string>& options)
-{
-    const std::string out = testing::TempDir() + name + "-" + std::to_string(getpid()) + ".png";
-    std::vector<std::string> args{name + "_record", "--frame", out};
-    args.insert(args.end(), options.begin(), options.end());
-    setenv("DEMO_TEST_DISPLAY", std::getenv("DISPLAY"), 1);
-    ProgramProcess recorder = launch(std::string(DEMO_TOOLS_DIR) + "/" + name + "_record", args);
-    const std::optional<int> status = wait_exit(recorder, 30.0);
-    EXPECT_EQ(status, 0) << name << "_record: " << read_stderr(recorder);
-    const std::optional<Image> image = read_png(out);
-    unlink(out.c_str());
-    return image.value_or(Image{});
 }
 
 } // namespace
@@ -150,15 +132,13 @@ TEST_P(EveryProgram, XftDpiScalesItsWindowAndDrawsAtTheScreensPixels)
     }
     const int width = 2 * (row.width > 0 ? row.width : toolkit_default_size);
     const int height = 2 * (row.height > 0 ? row.height : toolkit_default_size);
-    const Image scaled = first_frame(row.name, {});
+    const Image scaled = recorded_frame(row.name, {});
     publish_resources(display, "");
-    const Image resized = first_frame(row.name, {"--size", std::to_string(width) + "x" + std::to_string(height)});
+    const Image resized = recorded_frame(row.name, {"--size", std::to_string(width) + "x" + std::to_string(height)});
     ASSERT_EQ(scaled.width, width);
     ASSERT_EQ(scaled.height, height);
     ASSERT_EQ(resized.width, width);
-    int apart = 0;
-    for (std::size_t i = 0; i < scaled.pixels.size(); ++i)
-        apart += !within(scaled.pixels[i], resized.pixels[i], 8);
+    const int apart = pixels_apart(scaled, resized, 8);
     EXPECT_LE(apart, width * height / 200) << apart << " pixels of " << width * height
                                            << " differ by more than 8 from the program's own frame at that size";
     XCloseDisplay(display);

@@ -13,6 +13,7 @@
 #include "deadline.h"
 #include "png_io.h"
 #include "program_table.h"
+#include "recorded_frame.h"
 #include "running_program.h"
 
 namespace {
@@ -61,9 +62,12 @@ protected:
         setenv("WINEDLLOVERRIDES", "mscoree,mshtml=", 1);
         use_private_display();
     }
-    void TearDown() override
+    void TearDown() override { end_wine(); }
+
+    // Ends Wine's processes in the prefix WINEPREFIX names. Fails only where
+    // none is left, which is as good.
+    static void end_wine()
     {
-        // Fails only where no Wine process is left, which is as good.
         if (std::system("wineserver -k 2>/dev/null") != 0)
             return;
     }
@@ -71,15 +75,6 @@ protected:
     // The window the program opens under Wine, found by its title.
     static std::string title(const ProgramRow& row) { return title_for(row, windows_path(windows_binary(row.name))); }
 };
-
-// How many pixels differ from the reference by more than the tolerance.
-int pixels_apart(const Image& seen, const Image& reference, int tolerance)
-{
-    int apart = 0;
-    for (size_t i = 0; i < seen.pixels.size(); ++i)
-        apart += !within(seen.pixels[i], reference.pixels[i], tolerance);
-    return apart;
-}
 
 } // namespace
 
@@ -143,9 +138,7 @@ TEST_P(WindowsProgram, OnADenseScreenOpensItsWindowAtItsSizeTimesTheScale)
     const ProgramRow& row = GetParam();
     for (const int dpi : {144, 192}) {
         SCOPED_TRACE("LogPixels " + std::to_string(dpi));
-        if (std::system("wineserver -k 2>/dev/null") != 0) {
-            // none running in the last prefix: nothing to end
-        }
+        end_wine(); // the last prefix's
         setenv("WINEPREFIX", (std::string(DEMO_WINE_PREFIX) + "-" + std::to_string(dpi)).c_str(), 1);
         const int width = (row.width > 0 ? row.width : toolkit_default_size) * dpi / 96;
         const int height = (row.height > 0 ? row.height : toolkit_default_size) * dpi / 96;
@@ -156,22 +149,17 @@ TEST_P(WindowsProgram, OnADenseScreenOpensItsWindowAtItsSizeTimesTheScale)
         if (catalogue_entry(row).film)
             continue; // a moving picture, or one the input changes: only its size is known
         // The Linux program's first frame at that size, by its recorder on this server.
-        const std::string out = testing::TempDir() + row.name + "-" + std::to_string(dpi) + ".png";
-        setenv("DEMO_TEST_DISPLAY", std::getenv("DISPLAY"), 1);
-        const std::string size = std::to_string(width) + "x" + std::to_string(height);
-        ProgramProcess recorder = launch(std::string(DEMO_TOOLS_DIR) + "/" + row.name + "_record",
-                                         {row.name, "--frame", out, "--size", size});
-        ASSERT_EQ(wait_exit(recorder, 30.0), 0) << read_stderr(recorder);
-        const std::optional<Image> linux = read_png(out);
-        ASSERT_TRUE(linux.has_value());
+        const Image linux = recorded_frame(row.name, {"--size", std::to_string(width) + "x" + std::to_string(height)});
+        ASSERT_EQ(linux.width, width);
+        ASSERT_EQ(linux.height, height);
         Image seen;
         const int allowed = width * height / 200; // half a percent, along edges
         const bool alike = poll_until(10.0, [&] {
             seen = running.grab();
-            return seen.width == width && seen.height == height && pixels_apart(seen, *linux, 8) <= allowed;
+            return seen.width == width && seen.height == height && pixels_apart(seen, linux, 8) <= allowed;
         });
         ASSERT_EQ(seen.width, width);
-        EXPECT_TRUE(alike) << pixels_apart(seen, *linux, 8) << " pixels differ from the Linux program's by more "
+        EXPECT_TRUE(alike) << pixels_apart(seen, linux, 8) << " pixels differ from the Linux program's by more "
                            << "than 8, of " << allowed << " allowed";
     }
 }
