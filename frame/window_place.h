@@ -22,14 +22,16 @@ enum class Corner { top_left, top_right, bottom_left, bottom_right };
 int scaled(int pixels, double scale);
 
 // Run after the toolkit has read the command line and before the row's own
-// geometry steps, which the caller scales. Sizes and places, the row's and the
-// typed ones, are in pixels of a standard 96-DPI screen; the window gets
-// scale times as many of the screen's pixels, and nothing changes at 1. A typed geometry keeps its X meaning: a size
-// the string gives (above zero) where the row sets none, never larger than the screen, and a position measured from the
-// right or bottom edge against the window's final size, so the whole window lands on the screen. A window that neither
-// the row nor the command line places, on a server without a window manager
-// to place it, goes to the top-left corner rather than the toolkit's (-1, -1),
-// one pixel off the screen. Returns the corner the typed place measures
-// from, top_left unless an offset is from the right or bottom edge; the
-// platform's keep_corner puts the window's frame there once it exists.
+// geometry steps, which the caller scales. Sizes and places, the row's and
+// the typed ones, are in pixels of a standard 96-DPI screen; the window gets
+// scale times as many of the screen's pixels, and nothing changes at 1. A
+// typed geometry keeps its X meaning: a size the string gives (above zero)
+// where the row sets none, never larger than the screen, and a position
+// measured from the right or bottom edge against the window's final size, so
+// the whole window lands on the screen. A window that neither the row nor the
+// command line places, on a server without a window manager to place it,
+// goes to the top-left corner rather than the toolkit's (-1, -1), one pixel
+// off the screen. Returns the corner the typed place measures from, top_left
+// unless an offset is from the right or bottom edge; the platform's
+// keep_corner puts the window's frame there once it exists.
 Corner place_window(const PlaceOptions& typed, const ProgramSetup& setup, double scale);
