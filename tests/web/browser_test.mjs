@@ -290,6 +290,8 @@ for (const browserName of (process.env.DEMO_BROWSERS || browserNames.join(',')).
             const page = await open('square_double', '');
             await poll('some idle calls', async () => (await counts(page))[0] > 3);
             await page.click('#pause');
+            // The display the last idle call asked for is still drawn.
+            await nextFrames(page);
             const held = await counts(page);
             for (let i = 0; i < 10; ++i)
                 await nextFrames(page);
