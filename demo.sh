@@ -12,7 +12,7 @@ caller=$(pwd)
 build_dir="$here/build-demo"
 source "$here/tools/common.sh"
 
-# catalogue --programs|--films|--listing: asks the catalogue's reader,
+# catalogue --programs|--films|--listing|--beside: asks the catalogue's reader,
 # compiled first if it is missing or older than its source.
 catalogue() {
     local reader="$build_dir/catalogue/make_catalogue"
@@ -82,8 +82,12 @@ gallery() {
             "$tools/${name}_record" --film "$gallery_dir/$name.webp"
         fi
     done
-    "$tools/join_films" "$gallery_dir/texgen_sphere.webp" "$gallery_dir/checker_sphere.webp" \
-        "$gallery_dir/textured_spheres.webp"
+    # The films the catalogue puts side by side, as one film each pair.
+    local first second
+    while read -r first second; do
+        "$tools/join_films" "$gallery_dir/$first.webp" "$gallery_dir/$second.webp" \
+            "$gallery_dir/${first}_and_$second.webp"
+    done < <(catalogue --beside)
     "$tools/contact_sheet" "$here/docs/gallery.png" 4 240 "${stills[@]}"
     # The README's tables of programs and options, made from the catalogue.
     local tables readme="$here/README.md"

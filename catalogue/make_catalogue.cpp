@@ -8,16 +8,18 @@
 //   make_catalogue CATALOGUE VERSION DATE --readme    prints the README's tables
 //   make_catalogue CATALOGUE --page PROGRAM OUT.html  writes the program's web page
 //   make_catalogue CATALOGUE --index OUT.html         writes the web pages' index
-//   make_catalogue CATALOGUE --programs|--films|--moving|--listing
+//   make_catalogue CATALOGUE --programs|--films|--moving|--listing|--beside
 //       prints the programs' names, those of the programs with a film or
-//       of those that move, or each program's name and summary; one program
-//       a line
+//       of those that move, or each program's name and summary, one program
+//       a line; or the pairs of programs whose films the gallery shows side
+//       by side, a pair a line
 #include <cctype>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <map>
+#include <regex>
 #include <sstream>
 #include <stdexcept>
 #include <string>
@@ -42,10 +44,12 @@ std::vector<std::string> lines_of(const std::string& text)
 
 // Where a stanza's field starts in the catalogue, as "PATH:LINE: " for a
 // message; the reader keeps it under the field's name with an @ before it.
-std::string where(const Stanza& stanza, const std::string& field)
+std::string place(const Stanza& stanza, const std::string& field)
 {
-    return stanza.at("@path") + ":" + stanza.at("@" + (stanza.count("@" + field) ? field : "Program")) + ": ";
+    return stanza.at("@path") + ":" + stanza.at("@" + (stanza.count("@" + field) ? field : "Program"));
 }
+
+std::string where(const Stanza& stanza, const std::string& field) { return place(stanza, field) + ": "; }
 
 bool is_identifier(const std::string& word)
 {
@@ -79,6 +83,117 @@ void check_page_fields(const Stanza& program)
                                      "each of Try's lines is a sentence ending in a full stop, "
                                      "not: " +
                                      line);
+}
+
+bool has_film(const Stanza& program) { return program.count("Film") > 0; }
+
+// "PATH:LINE: " of the line `offset` lines into a field.
+std::string where_in(const Stanza& stanza, const std::string& field, std::size_t offset)
+{
+    return stanza.at("@path") + ":" + std::to_string(std::stoi(stanza.at("@" + field)) + offset) + ": ";
+}
+
+// A C++ string literal of one line.
+std::string c_string(const std::string& text)
+{
+    std::string literal = "\"";
+    for (char c : text)
+        literal += (c == '"' || c == '\\') ? std::string("\\") + c : std::string(1, c);
+    return literal + "\"";
+}
+
+std::string toolkit_button(const std::string& name)
+{
+    return name == "left" ? "GLUT_LEFT_BUTTON" : name == "middle" ? "GLUT_MIDDLE_BUTTON" : "GLUT_RIGHT_BUTTON";
+}
+
+std::string cue(int frame, const std::string& kind, const std::string& rest)
+{
+    return "    {.frame = " + std::to_string(frame) + ", .kind = Cue::" + kind + rest + "},\n";
+}
+
+// The program's film as its recorder plays it, from the Film field: the
+// source of <program>_film.cpp. A program without one has a one-frame script,
+// its picture. A line that does not read as the catalogue's head explains
+// fails with its own line.
+std::string film_source(const Stanza& program)
+{
+    const std::string& name = program.at("Program");
+    std::string head = "// Made by make_catalogue from the catalogue; do not edit.\n#include <GL/glut.h>\n\n"
+                       "#include \"film_script.h\"\n\nconst FilmScript film_script{\n";
+    if (!has_film(program))
+        return head + ".frames = 1, .steps_per_frame = 0, .width = 0, .height = 0, .still = 0, .cues = {},\n"
+                      ".where = \"\",\n};\n";
+    const std::vector<std::string> lines = lines_of(program.at("Film"));
+    static const std::regex film_line(
+        R"((\d+) frames of (\d+)x(\d+), (\d+) idle calls? apart, the picture at frame (\d+))");
+    static const std::regex button_line(R"((\d+): (press|release) (left|middle|right)(?: at (\d+),(\d+))?)");
+    static const std::regex drag_line(
+        R"((\d+): drag (left|middle|right) from (\d+),(\d+) by (-?\d+),(-?\d+) over (\d+) frames)");
+    static const std::regex key_line(R"((\d+): key (space|escape|\S))");
+    std::smatch m;
+    if (lines.empty() || !std::regex_match(lines[0], m, film_line))
+        throw std::runtime_error(where(program, "Film") + "Film starts with \"N frames of WxH, N idle calls apart, " +
+                                 "the picture at frame N\", not: " + (lines.empty() ? "" : lines[0]));
+    const int frames = std::stoi(m[1]), width = std::stoi(m[2]), height = std::stoi(m[3]);
+    const int steps = std::stoi(m[4]), still = std::stoi(m[5]);
+    if (frames < 2 || width < 1 || height < 1 || still >= frames)
+        throw std::runtime_error(where(program, "Film") + name + "'s film needs two frames or more, a size, " +
+                                 "and its picture among its frames");
+    std::string cues;
+    for (std::size_t i = 1; i < lines.size(); ++i) {
+        const std::string& line = lines[i];
+        int last = 0; // the last frame the line's input comes before
+        if (std::regex_match(line, m, button_line)) {
+            last = std::stoi(m[1]);
+            const std::string at = m[4].matched ? ", .x = " + m[4].str() + ", .y = " + m[5].str() : "";
+            cues += cue(last, m[2], ", .button = " + toolkit_button(m[3]) + at);
+        } else if (std::regex_match(line, m, drag_line)) {
+            // A press, a motion a frame to the end, and the release there.
+            const int first = std::stoi(m[1]), x = std::stoi(m[3]), y = std::stoi(m[4]);
+            const int dx = std::stoi(m[5]), dy = std::stoi(m[6]), steps_of_drag = std::max(1, std::stoi(m[7]));
+            const std::string button = ", .button = " + toolkit_button(m[2]);
+            cues += cue(first, "press", button + ", .x = " + std::to_string(x) + ", .y = " + std::to_string(y));
+            for (int k = 1; k <= steps_of_drag; ++k)
+                cues += cue(first + k, "motion",
+                            ", .x = " + std::to_string(x + dx * k / steps_of_drag) +
+                                ", .y = " + std::to_string(y + dy * k / steps_of_drag));
+            last = first + steps_of_drag + 1;
+            cues +=
+                cue(last, "release", button + ", .x = " + std::to_string(x + dx) + ", .y = " + std::to_string(y + dy));
+        } else if (std::regex_match(line, m, key_line)) {
+            last = std::stoi(m[1]);
+            const std::string key = m[2];
+            const int code = key == "space" ? ' ' : key == "escape" ? 27 : static_cast<unsigned char>(key[0]);
+            cues += cue(last, "key", ", .character = " + std::to_string(code));
+        } else {
+            throw std::runtime_error(where_in(program, "Film", i) + "not an input of a film: " + line +
+                                     " (FRAME: press|release BUTTON [at X,Y], FRAME: drag BUTTON from X,Y by DX,DY "
+                                     "over N frames, FRAME: key C|space|escape)");
+        }
+        if (last >= frames - 1)
+            throw std::runtime_error(where_in(program, "Film", i) + "this input comes after the film's last frame, " +
+                                     std::to_string(frames - 1));
+    }
+    return head + ".frames = " + std::to_string(frames) + ", .steps_per_frame = " + std::to_string(steps) +
+           ", .width = " + std::to_string(width) + ", .height = " + std::to_string(height) +
+           ", .still = " + std::to_string(still) + ",\n.cues = {\n" + cues +
+           "},\n.where = " + c_string(place(program, "Film")) + ",\n};\n";
+}
+
+// The program whose film the gallery shows beside this program's, which
+// must have films both.
+const Stanza& beside(const Catalogue& catalogue, const Stanza& program)
+{
+    const std::string& other = program.at("Beside");
+    for (const Stanza& candidate : catalogue.programs)
+        if (candidate.at("Program") == other && other != program.at("Program")) {
+            if (!has_film(candidate) || !has_film(program))
+                throw std::runtime_error(where(program, "Beside") + "a film goes beside another only where both " +
+                                         program.at("Program") + " and " + other + " have a Film");
+            return candidate;
+        }
+    throw std::runtime_error(where(program, "Beside") + "Beside names " + other + ", which is no other program");
 }
 
 // Continuation lines join their field with a newline; " ." stands for an
@@ -121,11 +236,15 @@ Catalogue read_catalogue(const std::string& path)
     }
     finish();
     for (const Stanza& program : catalogue.programs) {
-        for (const char* required : {"Folder", "Summary", "Description", "Controls", "Idea", "Try", "Moves", "Gallery"})
+        for (const char* required : {"Folder", "Summary", "Description", "Controls", "Idea", "Try", "Moves"})
             if (!program.count(required))
                 throw std::runtime_error(where(program, "Program") + program.at("Program") + " has no " + required);
         check_page_fields(program);
+        film_source(program);
     }
+    for (const Stanza& program : catalogue.programs)
+        if (program.count("Beside"))
+            beside(catalogue, program);
     return catalogue;
 }
 
@@ -220,9 +339,9 @@ std::string about_source(const Stanza& program, const Catalogue& catalogue, cons
 {
     const std::string& name = program.at("Program");
     return "// Made by make_catalogue from the catalogue; do not edit.\n#include \"program_about.h\"\n\n"
-           "const ProgramAbout program_about{\n.help =\n" +
-           cpp_literal(help_text(program, catalogue, version)) + ",\n.version = \"" + name + " (glut-demos) " +
-           version + "\\n\",\n};\n";
+           "const ProgramAbout program_about{\n.name = \"" +
+           name + "\",\n.help =\n" + cpp_literal(help_text(program, catalogue, version)) + ",\n.version = \"" + name +
+           " (glut-demos) " + version + "\\n\",\n};\n";
 }
 
 // Text for roff: backslashes and minus signs escaped, no line that starts
@@ -316,8 +435,7 @@ std::string tests_header(const Catalogue& catalogue)
                       "inline const CatalogueEntry catalogue[] = {\n";
     for (const Stanza& program : catalogue.programs)
         out += "    {\"" + program.at("Program") + "\", " + (program.at("Moves") == "yes" ? "true" : "false") + ", " +
-               (program.at("Gallery") == "film" ? "true" : "false") + ", " +
-               (escape_quits(program) ? "true" : "false") + "},\n";
+               (has_film(program) ? "true" : "false") + ", " + (escape_quits(program) ? "true" : "false") + "},\n";
     return out + "};\n";
 }
 
@@ -340,7 +458,7 @@ std::string programs_table(const Catalogue& catalogue, bool pictures)
         out += pictures ? "| [`" + name + "`](docs/web/" + name + ".html) | " : "| `" + name + "` | ";
         if (pictures) {
             const std::string still = "<img src=\"docs/gallery/" + name + ".png\" width=\"160\" alt=\"" + name + "\">";
-            if (program.at("Gallery") == "film")
+            if (has_film(program))
                 out += "<picture><source srcset=\"docs/gallery/" + name + ".webp\" type=\"image/webp\">" + still +
                        "</picture>";
             else
@@ -434,6 +552,18 @@ bool defines(const std::string& line, const std::string& name)
             return true;
     }
     return false;
+}
+
+// The frame starts a program from the row its own file defines.
+void check_row(const Stanza& program, const SourceFile& source)
+{
+    for (const std::string& line : source.lines)
+        if (line.starts_with("const ProgramSetup program{"))
+            return;
+    throw std::runtime_error(source.path + ":" + std::to_string(source.lines.size()) + ": " + program.at("Program") +
+                             "'s file defines no row: it ends with \"const ProgramSetup program{...};\", " +
+                             "as the programs beside it do (the catalogue names it at " + place(program, "Program") +
+                             ")");
 }
 
 // The lines of a program's own file that make its idea: each definition
@@ -546,9 +676,9 @@ std::string web_index(const Catalogue& catalogue)
         const std::string name = html(program.at("Program"));
         const std::string still = "<img src=\"../gallery/" + name + ".png\" alt=\"\" width=\"240\" height=\"240\">";
         tiles += "    <li><a href=\"" + name + ".html\">" +
-                 (program.at("Gallery") == "film" ? "<picture><source srcset=\"../gallery/" + name +
-                                                        ".webp\" type=\"image/webp\">" + still + "</picture>"
-                                                  : still) +
+                 (has_film(program) ? "<picture><source srcset=\"../gallery/" + name + ".webp\" type=\"image/webp\">" +
+                                          still + "</picture>"
+                                    : still) +
                  "<strong>" + name + "</strong> " + html(program.at("Summary")) + "</a></li>\n";
     }
     return page_head +
@@ -568,7 +698,7 @@ std::string cmake_lists(const Catalogue& catalogue)
         programs += " " + name;
         if (program.at("Moves") == "yes")
             moving += " " + name;
-        if (program.at("Gallery") == "film")
+        if (has_film(program))
             films += " " + name;
     }
     std::string out = "# Made by make_catalogue from the catalogue; do not edit.\nset(DEMO_CATALOGUE_PROGRAMS" +
@@ -625,10 +755,16 @@ int answer(const Catalogue& catalogue, const std::string& question)
         std::cout << listing(catalogue);
         return 0;
     }
+    if (question == "--beside") {
+        for (const Stanza& program : catalogue.programs)
+            if (program.count("Beside"))
+                std::cout << beside(catalogue, program).at("Program") << " " << program.at("Program") << "\n";
+        return 0;
+    }
     if (question != "--programs" && question != "--films" && question != "--moving")
         return 2;
     for (const Stanza& program : catalogue.programs)
-        if (question == "--programs" || (question == "--films" && program.at("Gallery") == "film") ||
+        if (question == "--programs" || (question == "--films" && has_film(program)) ||
             (question == "--moving" && program.at("Moves") == "yes"))
             std::cout << program.at("Program") << "\n";
     return 0;
@@ -639,7 +775,7 @@ int main(int argc, char** argv)
     if (argc < 3 || argc > 5) {
         std::fprintf(stderr, "usage: make_catalogue CATALOGUE VERSION DATE OUTDIR|--readme\n"
                              "       make_catalogue CATALOGUE --page PROGRAM OUT.html | --index OUT.html\n"
-                             "       make_catalogue CATALOGUE --programs|--films|--moving|--listing\n");
+                             "       make_catalogue CATALOGUE --programs|--films|--moving|--listing|--beside\n");
         return 2;
     }
     try {
@@ -672,6 +808,7 @@ int main(int argc, char** argv)
         for (const Stanza& program : catalogue.programs) {
             const std::string& name = program.at("Program");
             write_file(out + "/" + name + "_about.cpp", about_source(program, catalogue, version));
+            write_file(out + "/" + name + "_film.cpp", film_source(program));
             write_file(out + "/" + name + ".6", man_page(program, catalogue, version, date));
             write_file(out + "/glut-demos-" + name + ".desktop", desktop_entry(program));
         }
@@ -679,10 +816,14 @@ int main(int argc, char** argv)
         write_file(out + "/catalogue.cmake", cmake_lists(catalogue));
         write_file(out + "/listing.txt", listing(catalogue));
         write_file(out + "/README.md", installed_readme(catalogue, version));
-        // Every build checks what the web pages mark, so that a renamed
-        // definition fails where it is made, not only in the web build.
-        for (const Stanza& program : catalogue.programs)
-            idea_marks(program, read_source(program, argv[1]));
+        // Every build checks that each program's file holds its row and what
+        // its web page marks, so that a file without a row or with a renamed
+        // definition fails here, with the line to mend.
+        for (const Stanza& program : catalogue.programs) {
+            const SourceFile source = read_source(program, argv[1]);
+            check_row(program, source);
+            idea_marks(program, source);
+        }
     } catch (const std::exception& error) {
         std::fprintf(stderr, "make_catalogue: %s\n", error.what());
         return 1;

@@ -25,7 +25,6 @@ void display()
 } // namespace
 
 const ProgramSetup program{
-    .name = "line_stipple",
     .title = "line style",
-    .callbacks = {on_display(display)},
+    .callbacks = {DisplayFunc{display}},
 };

@@ -16,8 +16,7 @@ void display()
 } // namespace
 
 const ProgramSetup program{
-    .name = "square_double",
     .display_mode = GLUT_RGB | GLUT_DOUBLE,
-    .geometry = {window_size(500, 500), window_position(0, 0)},
-    .callbacks = {on_idle(square_idle), on_display(display)},
+    .geometry = {WindowSize{500, 500}, WindowPosition{0, 0}},
+    .callbacks = {IdleFunc{square_idle}, DisplayFunc{display}},
 };

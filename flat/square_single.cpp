@@ -6,8 +6,7 @@
 #include "rotating_square.h"
 
 const ProgramSetup program{
-    .name = "square_single",
     .display_mode = GLUT_RGB | GLUT_SINGLE,
-    .geometry = {window_size(500, 500), window_position(0, 0)},
-    .callbacks = {on_idle(square_idle), on_display(draw_square_frame)},
+    .geometry = {WindowSize{500, 500}, WindowPosition{0, 0}},
+    .callbacks = {IdleFunc{square_idle}, DisplayFunc{draw_square_frame}},
 };

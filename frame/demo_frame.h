@@ -4,55 +4,85 @@
 
 #include <array>
 #include <optional>
+#include <variant>
 
-enum class CallbackKind { none, display, reshape, idle, mouse, motion, keyboard };
+#include "gl_headers.h"
 
-// One toolkit callback; exactly the pointer that matches its kind is set.
-struct Callback {
-    CallbackKind kind = CallbackKind::none;
-    void (*plain)() = nullptr;                      // display, idle
-    void (*pair)(int, int) = nullptr;               // reshape (w, h), motion (x, y)
-    void (*button)(int, int, int, int) = nullptr;   // mouse (button, state, x, y)
-    void (*key)(unsigned char, int, int) = nullptr; // keyboard (key, x, y)
+// The kinds of toolkit callback a row registers, each named after the toolkit
+// call that registers it and holding the program's function. A new kind is
+// one more struct here, named in Callback below: the frame registers it, and
+// the tools and tests find it by its type.
+struct DisplayFunc {
+    void (*function)();
+    static constexpr const char* toolkit_call = "glutDisplayFunc";
+    void register_it() const { glutDisplayFunc(function); }
+};
+struct ReshapeFunc {
+    void (*function)(int width, int height);
+    static constexpr const char* toolkit_call = "glutReshapeFunc";
+    void register_it() const { glutReshapeFunc(function); }
+};
+struct IdleFunc {
+    void (*function)();
+    static constexpr const char* toolkit_call = "glutIdleFunc";
+    void register_it() const { glutIdleFunc(function); }
+};
+struct MouseFunc {
+    void (*function)(int button, int state, int x, int y);
+    static constexpr const char* toolkit_call = "glutMouseFunc";
+    void register_it() const { glutMouseFunc(function); }
+};
+struct MotionFunc {
+    void (*function)(int x, int y);
+    static constexpr const char* toolkit_call = "glutMotionFunc";
+    void register_it() const { glutMotionFunc(function); }
+};
+struct KeyboardFunc {
+    void (*function)(unsigned char key, int x, int y);
+    static constexpr const char* toolkit_call = "glutKeyboardFunc";
+    void register_it() const { glutKeyboardFunc(function); }
+};
+// An unused entry of a row's callbacks.
+struct NoCallback {
+    void register_it() const {}
 };
 
-constexpr Callback on_display(void (*f)()) { return {.kind = CallbackKind::display, .plain = f}; }
-constexpr Callback on_idle(void (*f)()) { return {.kind = CallbackKind::idle, .plain = f}; }
-constexpr Callback on_reshape(void (*f)(int, int)) { return {.kind = CallbackKind::reshape, .pair = f}; }
-constexpr Callback on_motion(void (*f)(int, int)) { return {.kind = CallbackKind::motion, .pair = f}; }
-constexpr Callback on_mouse(void (*f)(int, int, int, int)) { return {.kind = CallbackKind::mouse, .button = f}; }
-constexpr Callback on_keyboard(void (*f)(unsigned char, int, int))
-{
-    return {.kind = CallbackKind::keyboard, .key = f};
-}
+using Callback = std::variant<NoCallback, DisplayFunc, ReshapeFunc, IdleFunc, MouseFunc, MotionFunc, KeyboardFunc>;
 
-enum class StepKind { none, position, size };
-
-// One geometry call before the window is created: a position or a size, in pixels.
-struct WindowStep {
-    StepKind kind = StepKind::none;
-    int x = 0; // left edge or width
-    int y = 0; // top edge or height
+// One geometry call before the window is created, in pixels.
+struct WindowPosition {
+    int x, y; // the window's left and top edges
 };
-
-constexpr WindowStep window_position(int x, int y) { return {StepKind::position, x, y}; }
-constexpr WindowStep window_size(int width, int height) { return {StepKind::size, width, height}; }
+struct WindowSize {
+    int width, height;
+};
+using WindowStep = std::variant<std::monostate, WindowPosition, WindowSize>;
 
 struct ProgramSetup {
-    const char* name = nullptr;             // the program's own name, the title when argv[0] is missing
-    std::optional<unsigned> display_mode;   // unset: no glutInitDisplayMode call at all
-    std::array<WindowStep, 2> geometry;     // applied in order; unused steps stay none
-    const char* title = nullptr;            // nullptr: argv[0], the invocation name as typed
-    std::array<Callback, 6> callbacks;      // registered in order; unused entries stay none
+    std::optional<unsigned> display_mode; // unset: no glutInitDisplayMode call at all
+    std::array<WindowStep, 2> geometry;   // applied in order; unused steps stay empty
+    const char* title = nullptr;          // nullptr: argv[0], the invocation name as typed
+    // Registered in order, each kind at most once; unused entries stay NoCallback.
+    std::array<Callback, std::variant_size_v<Callback> - 1> callbacks;
     void (*after_registration)() = nullptr; // one-time OpenGL set-up, run after registration
 };
 
 // Each program defines its own row; the shared entry point hands it to demo_main.
 extern const ProgramSetup program;
 
+// The row's callback of the given kind (find_callback<MouseFunc>(program)), or nullptr.
+template <typename Kind> const Kind* find_callback(const ProgramSetup& setup)
+{
+    for (const Callback& callback : setup.callbacks)
+        if (const Kind* found = std::get_if<Kind>(&callback))
+            return found;
+    return nullptr;
+}
+
 // Start-up up to, not including, the event loop: initialise the toolkit from the
-// command line, create the window, register the callbacks, run the set-up.
-void demo_start(int& argc, char** argv, const ProgramSetup& setup);
+// command line, create the window, register the callbacks, run the set-up. The
+// program's own name stands in for an invocation name that is missing or empty.
+void demo_start(int& argc, char** argv, const ProgramSetup& setup, const char* name);
 
 // demo_start, then the toolkit's event loop, which does not return.
-int demo_main(int argc, char** argv, const ProgramSetup& setup);
+int demo_main(int argc, char** argv, const ProgramSetup& setup, const char* name);

@@ -12,7 +12,7 @@ void prepare_platform(const PlaceOptions& typed, const char* program_name);
 
 // Whether something on the display places new windows (a window manager on
 // X, the desktop on Windows); where nothing does, the frame places them.
-bool windows_get_placed(const char* display_name);
+bool manager_places_windows(const char* display_name);
 
 // How many of the screen's pixels make one pixel of a standard 96-DPI
 // screen, as its desktop publishes it: X's Xft.dpi over 96, Windows' scale
@@ -21,4 +21,4 @@ double screen_scale(const char* display_name);
 
 // Run once the toolkit has created the window, with the corner a typed place
 // measures from: the window's outer frame, decorations and all, goes there.
-void keep_corner(Corner corner);
+void align_to_corner(Corner corner);

@@ -4,9 +4,9 @@
 
 void prepare_platform(const PlaceOptions&, const char*) {}
 
-bool windows_get_placed(const char*) { return true; }
+bool manager_places_windows(const char*) { return true; }
 
 // The page's toolkit follows devicePixelRatio itself.
 double screen_scale(const char*) { return 1.0; }
 
-void keep_corner(Corner) {}
+void align_to_corner(Corner) {}

@@ -32,7 +32,7 @@ void prepare_platform(const PlaceOptions& typed, const char* program_name)
 }
 
 // The desktop places every window the toolkit does not.
-bool windows_get_placed(const char*) { return true; }
+bool manager_places_windows(const char*) { return true; }
 
 // The scale of the primary monitor, where the toolkit opens a window: its
 // effective DPI over 96 (144 at 150 %).
@@ -45,7 +45,7 @@ double screen_scale(const char*)
     return dpi_x / 96.0;
 }
 
-void keep_corner(Corner corner)
+void align_to_corner(Corner corner)
 {
     if (corner == Corner::top_left)
         return;

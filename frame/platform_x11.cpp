@@ -17,11 +17,6 @@
 #include <cstring>
 #include <dlfcn.h>
 
-#include "sanitizers.h"
-#if DEMO_ADDRESS_SANITIZER
-#include <sanitizer/lsan_interface.h>
-#endif
-
 namespace {
 
 // Mesa's software rasterizers read a single-buffered window back with
@@ -50,7 +45,7 @@ void prepare_platform(const PlaceOptions&, const char*)
 
 // A window manager redirects the root window's substructure to itself: that
 // is how it gets to place new windows.
-bool windows_get_placed(const char* display_name)
+bool manager_places_windows(const char* display_name)
 {
     Display* display = XOpenDisplay(display_name);
     if (display == nullptr)
@@ -85,7 +80,7 @@ double screen_scale(const char* display_name)
     return scale;
 }
 
-void keep_corner(Corner corner)
+void align_to_corner(Corner corner)
 {
     if (corner == Corner::top_left)
         return;
@@ -142,12 +137,6 @@ void keep_corner(Corner corner)
 // toolkit's order, the only one its clean-up survives there.
 extern "C" void glXDestroyContext(Display* display, GLXContext context)
 {
-#if DEMO_ADDRESS_SANITIZER
-    // A window closed through the window manager tears the toolkit down
-    // before exit, and closing the display next unloads the GL driver; look
-    // for leaks now, as at exit, while it is still loaded.
-    __lsan_do_leak_check();
-#endif
     using Destroy = void (*)(Display*, GLXContext);
     static const auto gl_destroy = reinterpret_cast<Destroy>(dlsym(RTLD_NEXT, "glXDestroyContext"));
     if (context != nullptr && context == glXGetCurrentContext()) {

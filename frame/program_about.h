@@ -1,8 +1,9 @@
-// What a program says of itself on --help and --version, made from the
-// catalogue at build time.
+// What a program says of itself on --help and --version, and its own name,
+// made from the catalogue at build time.
 #pragma once
 
 struct ProgramAbout {
+    const char* name; // the program's name, as the catalogue gives it
     const char* help;
     const char* version;
 };

@@ -7,5 +7,5 @@ int main(int argc, char** argv)
 {
     if (const int status = answer_about(argc, argv, program_about); status >= 0)
         return status;
-    return demo_main(argc, argv, program);
+    return demo_main(argc, argv, program, program_about.name);
 }

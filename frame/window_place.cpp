@@ -28,12 +28,12 @@ Corner place_window(const PlaceOptions& typed, const ProgramSetup& setup, double
     int width = toolkit_default_size, height = toolkit_default_size;
     bool row_sizes = false, row_places = false;
     for (const WindowStep& step : setup.geometry) {
-        if (step.kind == StepKind::size) {
-            width = step.x;
-            height = step.y;
+        if (const auto* size = std::get_if<WindowSize>(&step)) {
+            width = size->width;
+            height = size->height;
             row_sizes = true;
         }
-        row_places = row_places || step.kind == StepKind::position;
+        row_places = row_places || std::holds_alternative<WindowPosition>(step);
     }
 
     width = scaled(width, scale);
@@ -67,7 +67,7 @@ Corner place_window(const PlaceOptions& typed, const ProgramSetup& setup, double
     } else if (scale != 1.0) {
         glutInitWindowSize(width, height); // the toolkit's own size, or the row's, scaled
     }
-    if (!row_places && !typed_places && !windows_get_placed(typed.display))
+    if (!row_places && !typed_places && !manager_places_windows(typed.display))
         glutInitWindowPosition(0, 0);
     return corner;
 }

@@ -33,5 +33,5 @@ int scaled(int pixels, double scale);
 // goes to the top-left corner rather than the toolkit's (-1, -1), one pixel
 // off the screen. Returns the corner the typed place measures from, top_left
 // unless an offset is from the right or bottom edge; the platform's
-// keep_corner puts the window's frame there once it exists.
+// align_to_corner puts the window's frame there once it exists.
 Corner place_window(const PlaceOptions& typed, const ProgramSetup& setup, double scale);

@@ -19,8 +19,8 @@ const GLfloat fixed_shininess[1] = {50.0f};
 // A directional light from the upper right front.
 const GLfloat light_direction[4] = {1, 1, 1, 0};
 
-// 1 selects the fixed material, 0 colour tracking.
-int material_flag = 0;
+// Set: the fixed material; clear: colour tracking.
+bool material_flag = false;
 
 void lighting_setup()
 {
@@ -36,7 +36,7 @@ void lighting_setup()
 void display()
 {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    if (material_flag == 1) {
+    if (material_flag) {
         glDisable(GL_COLOR_MATERIAL);
         glMaterialfv(GL_FRONT, GL_DIFFUSE, fixed_diffuse);
         glMaterialfv(GL_FRONT, GL_AMBIENT, fixed_ambient);
@@ -65,9 +65,8 @@ void keyboard(unsigned char key, int, int)
 } // namespace
 
 const ProgramSetup program{
-    .name = "material_sphere",
     .display_mode = GLUT_RGB | GLUT_SINGLE | GLUT_DEPTH,
-    .geometry = {window_size(500, 500), window_position(100, 100)},
-    .callbacks = {on_display(display), on_reshape(reshape), on_keyboard(keyboard)},
+    .geometry = {WindowSize{500, 500}, WindowPosition{100, 100}},
+    .callbacks = {DisplayFunc{display}, ReshapeFunc{reshape}, KeyboardFunc{keyboard}},
     .after_registration = lighting_setup,
 };

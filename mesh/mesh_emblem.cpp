@@ -17,7 +17,7 @@ float view_angle_y = -30.0f;
 int drag_origin_x = 0;
 int drag_origin_y = 0;
 float block_angle = 0.0f;
-int paused = 0;
+bool paused = false;
 
 namespace {
 
@@ -96,10 +96,9 @@ void motion(int x, int y)
 } // namespace
 
 const ProgramSetup program{
-    .name = "mesh_emblem",
     .display_mode = GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH,
-    .geometry = {window_position(50, 50), window_size(640, 480)},
+    .geometry = {WindowPosition{50, 50}, WindowSize{640, 480}},
     .title = "Ostravane",
-    .callbacks = {on_keyboard(keyboard), on_display(display), on_reshape(reshape), on_motion(motion), on_mouse(mouse),
-                  on_idle(spin_block)},
+    .callbacks = {KeyboardFunc{keyboard}, DisplayFunc{display}, ReshapeFunc{reshape}, MotionFunc{motion},
+                  MouseFunc{mouse}, IdleFunc{spin_block}},
 };

@@ -6,4 +6,4 @@ extern float view_angle_y; // scene rotation about y, degrees
 extern int drag_origin_x;  // pointer at the last button press or release
 extern int drag_origin_y;
 extern float block_angle; // the block's rotation about its vertical axis, degrees
-extern int paused;        // 1 while the block is stopped
+extern bool paused;       // set while the block is stopped

@@ -24,8 +24,7 @@ void display()
 } // namespace
 
 const ProgramSetup program{
-    .name = "quadric_sphere",
     .display_mode = GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH,
-    .callbacks = {on_display(display)},
+    .callbacks = {DisplayFunc{display}},
     .after_registration = create_quadric,
 };

@@ -16,7 +16,6 @@ void display()
 } // namespace
 
 const ProgramSetup program{
-    .name = "wire_sphere",
     .display_mode = GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH,
-    .callbacks = {on_display(display)},
+    .callbacks = {DisplayFunc{display}},
 };

@@ -45,10 +45,9 @@ void reshape(int w, int h) { ortho_reshape(w, h, 2.0, true); }
 } // namespace
 
 const ProgramSetup program{
-    .name = "texgen_sphere",
     .display_mode = GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH,
-    .geometry = {window_size(500, 500)},
-    .callbacks = {on_reshape(reshape), on_display(display), on_idle(spin_step), on_mouse(spin_mouse),
-                  on_keyboard(spin_keys)},
+    .geometry = {WindowSize{500, 500}},
+    .callbacks = {ReshapeFunc{reshape}, DisplayFunc{display}, IdleFunc{spin_step}, MouseFunc{spin_mouse},
+                  KeyboardFunc{spin_keys}},
     .after_registration = texture_setup,
 };

@@ -26,10 +26,9 @@ void enable_depth_test() { glEnable(GL_DEPTH_TEST); }
 } // namespace
 
 const ProgramSetup program{
-    .name = "wire_sphere_spin",
     .display_mode = GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH,
-    .geometry = {window_size(500, 500)},
+    .geometry = {WindowSize{500, 500}},
     .title = "GLUT Sphere",
-    .callbacks = {on_reshape(reshape), on_display(display), on_idle(spin_step), on_mouse(spin_mouse)},
+    .callbacks = {ReshapeFunc{reshape}, DisplayFunc{display}, IdleFunc{spin_step}, MouseFunc{spin_mouse}},
     .after_registration = enable_depth_test,
 };

@@ -28,24 +28,21 @@ void clear_to_green()
 std::string shown_title() { return window_title(glXGetCurrentDisplay(), glXGetCurrentDrawable()); }
 
 const ProgramSetup invocation_titled{
-    .name = "frame_probe",
     .display_mode = GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH,
-    .geometry = {window_position(40, 30), window_size(320, 200)},
-    .callbacks = {on_display(clear_to_green)},
+    .geometry = {WindowPosition{40, 30}, WindowSize{320, 200}},
+    .callbacks = {DisplayFunc{clear_to_green}},
 };
 
 const ProgramSetup fixed_title_default_mode{
-    .name = "frame_probe",
     .title = "fixed title",
-    .callbacks = {on_display(clear_to_green)},
+    .callbacks = {DisplayFunc{clear_to_green}},
 };
 
 const ProgramSetup explicit_single_mode{
-    .name = "frame_probe",
     .display_mode = GLUT_RGB | GLUT_SINGLE,
-    .geometry = {window_size(200, 300), window_position(60, 70)},
+    .geometry = {WindowSize{200, 300}, WindowPosition{60, 70}},
     .title = "mode zero",
-    .callbacks = {on_display(clear_to_green)},
+    .callbacks = {DisplayFunc{clear_to_green}},
 };
 
 GLdouble projection_entry(int i)
@@ -115,7 +112,7 @@ TEST(OrthoBounds, KeepsTheSquareVisibleAndUndistorted)
 
 TEST(DemoStart, TitlesWithArgv0AsTypedAndAppliesTheGeometry)
 {
-    start_program(invocation_titled, "./some dir/frame probe");
+    start_program(invocation_titled, "frame_probe", "./some dir/frame probe");
     EXPECT_EQ(shown_title(), "./some dir/frame probe");
     EXPECT_EQ(window_width(), 320);
     EXPECT_EQ(window_height(), 200);
@@ -129,7 +126,7 @@ TEST(DemoStart, TitlesWithArgv0AsTypedAndAppliesTheGeometry)
 
 TEST(DemoStart, EmptyInvocationNameFallsBackToTheProgramName)
 {
-    start_program(invocation_titled, "");
+    start_program(invocation_titled, "frame_probe", "");
     EXPECT_EQ(shown_title(), "frame_probe");
 }
 
@@ -138,14 +135,14 @@ TEST(DemoStart, NoArgumentsAtAllFallsBackToTheProgramName)
     use_private_display();
     int argc = 0;
     char* argv[] = {nullptr};
-    demo_start(argc, argv, invocation_titled);
+    demo_start(argc, argv, invocation_titled, "frame_probe");
     pump_events();
     EXPECT_EQ(shown_title(), "frame_probe");
 }
 
 TEST(DemoStart, UnsetModeGivesTheToolkitDefaultWithDepth)
 {
-    start_program(fixed_title_default_mode);
+    start_program(fixed_title_default_mode, "frame_probe");
     EXPECT_EQ(shown_title(), "fixed title");
     EXPECT_FALSE(glutGet(GLUT_WINDOW_DOUBLEBUFFER));
     EXPECT_GT(glutGet(GLUT_WINDOW_DEPTH_SIZE), 0);
@@ -156,7 +153,7 @@ TEST(DemoStart, UnsetModeGivesTheToolkitDefaultWithDepth)
 TEST(DemoStart, ModeZeroIsSingleBufferedWithoutDepth)
 {
     SKIP_WHERE_SOFTPIPE_CANNOT_END_SINGLE_BUFFERED(true);
-    start_program(explicit_single_mode);
+    start_program(explicit_single_mode, "frame_probe");
     EXPECT_FALSE(glutGet(GLUT_WINDOW_DOUBLEBUFFER));
     EXPECT_EQ(glutGet(GLUT_WINDOW_DEPTH_SIZE), 0);
     EXPECT_EQ(window_width(), 200);
@@ -168,7 +165,7 @@ TEST(DemoStart, ModeZeroIsSingleBufferedWithoutDepth)
 TEST(OrthoReshape, ZeroSizeKeepsTheProjectionAndLeavesModelviewCurrent)
 {
     SKIP_WHERE_SOFTPIPE_CANNOT_END_SINGLE_BUFFERED(true);
-    start_program(fixed_title_default_mode);
+    start_program(fixed_title_default_mode, "frame_probe");
     ortho_reshape(400, 200, 2.0, false);
     const GLdouble x_scale = projection_entry(0);
     EXPECT_NEAR(x_scale, 2.0 / 8.0, 1e-9);
@@ -192,7 +189,7 @@ TEST(OrthoReshape, ZeroSizeKeepsTheProjectionAndLeavesModelviewCurrent)
 TEST(OrthoReshape, ResetLoadsTheIdentityAndNoResetKeepsTheModelview)
 {
     SKIP_WHERE_SOFTPIPE_CANNOT_END_SINGLE_BUFFERED(true);
-    start_program(fixed_title_default_mode);
+    start_program(fixed_title_default_mode, "frame_probe");
     GLfloat m[16];
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();

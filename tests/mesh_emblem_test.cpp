@@ -84,7 +84,7 @@ const Rgb emblem_front = lit(165, 163, 160);
 const Rgb block_front = lit(0, 90, 107);
 const Rgb white{255, 255, 255};
 
-void move_to(int x, int y) { callback_of(program, CallbackKind::motion).pair(x, y); }
+void move_to(int x, int y) { callback_of<MotionFunc>(program)(x, y); }
 
 int count_near(const Image& image, Rgb colour)
 {
@@ -178,7 +178,7 @@ TEST_F(MeshScene, SpaceStopsTheBlockSquareToTheEmblem)
 {
     idle_steps(program, 40);
     key(' ');
-    EXPECT_EQ(paused, 1);
+    EXPECT_TRUE(paused);
     EXPECT_EQ(block_angle, 0.0f);
     run_event_loop(0.3);
     EXPECT_EQ(block_angle, 0.0f) << "the idle callback must be removed";
@@ -188,7 +188,7 @@ TEST_F(MeshScene, SecondSpaceRestartsTheBlockFromZero)
 {
     key(' ');
     key(' ');
-    EXPECT_EQ(paused, 0);
+    EXPECT_FALSE(paused);
     EXPECT_EQ(block_angle, 0.0f);
     run_event_loop(0.3);
     EXPECT_GT(block_angle, 0.0f) << "the idle callback must be registered again";
@@ -203,7 +203,7 @@ TEST_F(MeshScene, OtherKeysOnlyRepaint)
     for (unsigned char k : {'a', 'O', '1', '\r', '\t'})
         key(k);
     pump_events();
-    EXPECT_EQ(paused, 0);
+    EXPECT_FALSE(paused);
     EXPECT_EQ(view_angle_x, 0.0f);
     EXPECT_TRUE(read_image().pixels == before.pixels);
 }
@@ -212,7 +212,7 @@ TEST_F(MeshScene, ZeroHeightKeepsTheProjection)
 {
     GLdouble before[16], after[16];
     glGetDoublev(GL_PROJECTION_MATRIX, before);
-    callback_of(program, CallbackKind::reshape).pair(640, 0);
+    callback_of<ReshapeFunc>(program)(640, 0);
     glGetDoublev(GL_PROJECTION_MATRIX, after);
     for (int i = 0; i < 16; ++i)
         EXPECT_EQ(after[i], before[i]) << "entry " << i;

@@ -66,7 +66,7 @@ if [ $status -ne 2 ] || ! grep -q "Did you mean: ./demo.sh color_cube" "$work/hi
     fail=1
 fi
 
-# The fields a web page needs, broken as an edit may break them: the build
+# The fields a web page and a film need, broken as an edit may break them: the build
 # stops with the catalogue's line. Each case: a sed edit, a pattern for the
 # line of the original catalogue the message must name, an offset from it,
 # and the message's words.
@@ -85,6 +85,8 @@ s/^Idea: draw_face draw_cube display$/Idea: draw_face draw_cubes/|^Idea: draw_fa
 s/^Idea: display program$/Idea: display-program/|^Idea: display program|0|Idea names "display-program", which is not a name
 /^Try:$/,/^Moves:/{/^Moves:/!d}|^Program: color_cube|0|color_cube has no Try
 /^ Click the left, middle and right buttons in turn/,/^ Press 2 to stop/d|^ Watch the squares|-1|Try takes two or three things to do, one a line; it has 1
+s/^ 40: press middle$/ 40: push middle/|^ 40: press middle|0|not an input of a film: 40: push middle
+s/^ 115: key space$/ 150: key space/|^ 115: key space|0|this input comes after the film's last frame, 149
 CASES
 cp "$work/programs.txt" "$catalogue"
 exit $fail

@@ -31,7 +31,7 @@ using Square = ProgramTest;
 
 TEST_F(Square, BufferingMatchesTheProgram)
 {
-    const bool double_buffered = std::strcmp(program.name, "square_double") == 0;
+    const bool double_buffered = std::strcmp(program_about.name, "square_double") == 0;
     EXPECT_EQ(glutGet(GLUT_WINDOW_DOUBLEBUFFER) != 0, double_buffered);
     EXPECT_EQ(glutGet(GLUT_WINDOW_DEPTH_SIZE), 0);
 }

@@ -75,7 +75,7 @@ protected:
     static void step_and_draw()
     {
         idle_steps(program, 1);
-        callback_of(program, CallbackKind::display).plain();
+        callback_of<DisplayFunc>(program)();
     }
 };
 

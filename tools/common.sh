@@ -163,10 +163,12 @@ quietly() {
     return $status
 }
 
-# Fails when a source file differs from what clang-format makes of it.
+# Fails when a source file differs from what clang-format makes of it: every
+# C++ file in the tree but the build folders, the npm packages and what is
+# published in docs/.
 check_format() {
     local files
-    mapfile -t files < <(find frame spinning mesh lighting flat spheres catalogue xdrive tests tools web \
-        -path '*/node_modules' -prune -o \( -name '*.cpp' -o -name '*.h' \) -print | sort)
+    mapfile -t files < <(find . \( -path './build*' -o -path './.*' -o -path ./docs -o -name node_modules \) -prune \
+        -o \( -name '*.cpp' -o -name '*.h' \) -print | sort)
     clang-format --dry-run --Werror "${files[@]}"
 }

@@ -84,20 +84,19 @@ int main(int argc, char** argv)
     ProgramSetup setup = program;
     double_buffered = program.display_mode && (*program.display_mode & GLUT_DOUBLE);
     if (bare)
-        setup = {.name = program.name,
-                 .display_mode = program.display_mode,
+        setup = {.display_mode = program.display_mode,
                  .geometry = program.geometry,
                  .title = "bare",
-                 .callbacks = {on_display(bare_display), on_idle(bare_idle)}};
+                 .callbacks = {DisplayFunc{bare_display}, IdleFunc{bare_idle}}};
     for (Callback& callback : setup.callbacks)
-        if (callback.kind == CallbackKind::display) {
-            measured_display = callback.plain;
-            callback.plain = counting_display;
+        if (auto* display = std::get_if<DisplayFunc>(&callback)) {
+            measured_display = display->function;
+            display->function = counting_display;
         }
 
     int glut_argc = 1;
     char* glut_argv[] = {argv[0], nullptr};
-    demo_start(glut_argc, glut_argv, setup);
+    demo_start(glut_argc, glut_argv, setup, argv[0]);
     glutSetOption(GLUT_ACTION_ON_WINDOW_CLOSE, GLUT_ACTION_GLUTMAINLOOP_RETURNS);
     glutTimerFunc(static_cast<unsigned>(seconds * 1000), stop_measuring, 0);
     glutMainLoop();

@@ -20,8 +20,9 @@
 //   <program>_record --row           prints the program's row for the tests'
 //                                    table: {"name", "title" or nullptr, w, h, x, y},
 //
-// A film is the program's script at the film's size; the still is one frame
-// of the same script at the window's own size. --frames cuts the film short;
+// A film is the program's script, the Film field of its catalogue entry, at
+// the film's size; the still is one frame of the same script at the
+// window's own size. --frames cuts the film short;
 // --without-input leaves out the script's input (the tests compare the two).
 #include <GL/glut.h>
 
@@ -33,7 +34,9 @@
 #include <string>
 #include <vector>
 
+#include "film_script.h"
 #include "in_process.h"
+#include "program_about.h"
 #include "png_io.h"
 #include "webp_film.h"
 
@@ -52,93 +55,40 @@ extern "C" void __wrap_glutIdleFunc(void (*callback)())
 
 namespace {
 
-// Input given before the idle calls that lead from frame `frame` to the next.
-struct Cue {
-    int frame;
-    enum Kind { press, release, motion, key } kind;
-    int button = 0; // GLUT_LEFT_BUTTON..., or the key's character
-    int x = 0, y = 0;
-};
-
-struct Script {
-    const char* program;
-    int frames;          // the film's length, at 25 frames a second
-    int steps_per_frame; // idle calls between two frames
-    int width, height;   // the film's size
-    int still;           // the frame the gallery's picture shows
-    std::vector<Cue> cues;
-};
-
-// A drag with the left button from (x, y) by (dx, dy), one motion per frame.
-std::vector<Cue> drag(int first_frame, int frames, int x, int y, int dx, int dy)
+// The toolkit call a cue goes through, and the program's callback it calls,
+// if the program made that call.
+const char* toolkit_call_for(const Cue& cue)
 {
-    std::vector<Cue> cues{{first_frame, Cue::press, GLUT_LEFT_BUTTON, x, y}};
-    for (int i = 1; i <= frames; ++i)
-        cues.push_back({first_frame + i, Cue::motion, 0, x + dx * i / frames, y + dy * i / frames});
-    cues.push_back({first_frame + frames + 1, Cue::release, GLUT_LEFT_BUTTON, x + dx, y + dy});
-    return cues;
+    return cue.kind == Cue::key      ? KeyboardFunc::toolkit_call
+           : cue.kind == Cue::motion ? MotionFunc::toolkit_call
+                                     : MouseFunc::toolkit_call;
 }
 
-std::vector<Cue> joined(std::vector<Cue> a, const std::vector<Cue>& b)
+bool takes(const Cue& cue)
 {
-    a.insert(a.end(), b.begin(), b.end());
-    return a;
+    return cue.kind == Cue::key      ? find_callback<KeyboardFunc>(program) != nullptr
+           : cue.kind == Cue::motion ? find_callback<MotionFunc>(program) != nullptr
+                                     : find_callback<MouseFunc>(program) != nullptr;
 }
 
-// One script per idea; a program without one gets a single still frame.
-const std::vector<Script>& scripts()
-{
-    static const std::vector<Script> all{
-        // About x, then y, then z, 160 degrees each; the picture shows three
-        // faces, between the turns about x and about y.
-        {"color_cube",
-         120,
-         2,
-         250,
-         250,
-         50,
-         {{0, Cue::press, GLUT_LEFT_BUTTON},
-          {40, Cue::press, GLUT_MIDDLE_BUTTON},
-          {80, Cue::press, GLUT_RIGHT_BUTTON}}},
-        // Both textured spheres turn about x with the same poses.
-        {"texgen_sphere", 120, 1, 250, 250, 30, {{0, Cue::press, GLUT_LEFT_BUTTON}}},
-        {"checker_sphere", 120, 1, 250, 250, 30, {{0, Cue::press, GLUT_LEFT_BUTTON}}},
-        // From rest about x until it whirls.
-        {"wire_sphere_spin", 75, 1, 250, 250, 20, {{0, Cue::press, GLUT_LEFT_BUTTON}}},
-        // The block spins; a drag turns the scene; Space stops the block.
-        {"mesh_emblem", 150, 2, 320, 240, 30, joined(drag(40, 40, 320, 240, 60, -40), {{115, Cue::key, ' '}})},
-        // Grey, the fixed material, then grey with the red highlight that stays.
-        {"material_sphere", 90, 0, 250, 250, 45, {{29, Cue::key, 'o'}, {59, Cue::key, 'o'}}},
-        {"square_single", 90, 1, 250, 250, 20, {}},
-        {"square_double", 90, 1, 250, 250, 20, {}},
-    };
-    return all;
-}
-
-Script script_for(const ProgramSetup& setup)
-{
-    for (const Script& script : scripts())
-        if (std::strcmp(script.program, setup.name) == 0)
-            return script;
-    return {setup.name, 1, 0, 0, 0, 0, {}};
-}
-
+// The cue, through the program's own callback; a cue the program takes no
+// input of is left out.
 void give(const Cue& cue)
 {
-    if (cue.kind == Cue::key) {
-        if (const Callback* keyboard = find_callback(program, CallbackKind::keyboard))
-            keyboard->key(static_cast<unsigned char>(cue.button), cue.x, cue.y);
-    } else if (cue.kind == Cue::motion) {
-        if (const Callback* motion = find_callback(program, CallbackKind::motion))
-            motion->pair(cue.x, cue.y);
-    } else if (const Callback* mouse = find_callback(program, CallbackKind::mouse)) {
-        mouse->button(cue.button, cue.kind == Cue::press ? GLUT_DOWN : GLUT_UP, cue.x, cue.y);
-    }
+    if (!takes(cue))
+        return;
+    if (cue.kind == Cue::key)
+        find_callback<KeyboardFunc>(program)->function(cue.character, cue.x, cue.y);
+    else if (cue.kind == Cue::motion)
+        find_callback<MotionFunc>(program)->function(cue.x, cue.y);
+    else
+        find_callback<MouseFunc>(program)->function(cue.button, cue.kind == Cue::press ? GLUT_DOWN : GLUT_UP, cue.x,
+                                                    cue.y);
 }
 
 // Frames 0 to last of the script: frame 0 as the program starts, then each
 // after the cues of the frame before and the idle calls.
-std::vector<Image> record(const Script& script, int last, bool with_input)
+std::vector<Image> record(const FilmScript& script, int last, bool with_input)
 {
     std::vector<Image> frames;
     for (int frame = 0;; ++frame) {
@@ -168,15 +118,15 @@ int print_row(const ProgramSetup& setup)
     }
     int width = -1, height = -1, x = -1, y = -1;
     for (const WindowStep& step : setup.geometry) {
-        if (step.kind == StepKind::size) {
-            width = step.x;
-            height = step.y;
-        } else if (step.kind == StepKind::position) {
-            x = step.x;
-            y = step.y;
+        if (const auto* size = std::get_if<WindowSize>(&step)) {
+            width = size->width;
+            height = size->height;
+        } else if (const auto* position = std::get_if<WindowPosition>(&step)) {
+            x = position->x;
+            y = position->y;
         }
     }
-    std::printf("{\"%s\", %s, %d, %d, %d, %d},\n", setup.name, title.c_str(), width, height, x, y);
+    std::printf("{\"%s\", %s, %d, %d, %d, %d},\n", program_about.name, title.c_str(), width, height, x, y);
     return std::fflush(stdout) == 0 ? 0 : 1;
 }
 
@@ -202,7 +152,9 @@ bool parse_cues(const std::string& text, std::vector<Cue>& cues)
                 parsed.kind = Cue::motion;
                 ok = std::sscanf(rest, "%d:%d%n", &parsed.x, &parsed.y, &end_of) == 2;
             } else if (name == "key") {
-                ok = std::sscanf(rest, "%d%n", &parsed.button, &end_of) == 1;
+                int code = 0;
+                ok = std::sscanf(rest, "%d%n", &code, &end_of) == 1 && code >= 0 && code <= 255;
+                parsed.character = static_cast<unsigned char>(code);
             }
             ok = ok && rest[end_of] == '\0';
         }
@@ -247,7 +199,8 @@ int usage()
                  "       %s_record --time N\n"
                  "       %s_record --describe\n"
                  "       %s_record --row\n",
-                 program.name, program.name, program.name, program.name, program.name, program.name);
+                 program_about.name, program_about.name, program_about.name, program_about.name, program_about.name,
+                 program_about.name);
     return 2;
 }
 
@@ -256,8 +209,8 @@ int usage()
 int main(int argc, char** argv)
 {
     std::string film_path, still_path, frame_path;
-    std::vector<std::string> args{program.name};
-    const Script script = script_for(program);
+    std::vector<std::string> args{program_about.name};
+    const FilmScript& script = film_script;
     int frames = script.frames, steps = 0, timed_frames = 0, width = 0, height = 0;
     std::vector<Cue> input;
     bool with_input = true;
@@ -300,12 +253,18 @@ int main(int argc, char** argv)
     if (film_path.empty() + still_path.empty() + frame_path.empty() + (timed_frames == 0) != 3)
         return usage();
     if (!film_path.empty() && script.frames == 1) {
-        std::fprintf(stderr, "%s has no film: it shows one picture\n", program.name);
+        std::fprintf(stderr, "%s has no film: it shows one picture\n", program_about.name);
         return 2;
     }
+    for (const Cue& cue : script.cues)
+        if (!takes(cue)) {
+            std::fprintf(stderr, "%s: %s's film gives it input at frame %d through %s, which it never calls\n",
+                         script.where, program_about.name, cue.frame, toolkit_call_for(cue));
+            return 2;
+        }
 
-    if (!start_in_process(program, args)) {
-        std::fprintf(stderr, "%s: the window never came on the screen\n", program.name);
+    if (!start_in_process(program, program_about.name, args)) {
+        std::fprintf(stderr, "%s: the window never came on the screen\n", program_about.name);
         return 1;
     }
     if (timed_frames > 0) {
@@ -318,7 +277,7 @@ int main(int argc, char** argv)
     }
     if (!frame_path.empty()) {
         if (width > 0 && !resize_in_process(width, height)) {
-            std::fprintf(stderr, "%s: the window never became %d x %d\n", program.name, width, height);
+            std::fprintf(stderr, "%s: the window never became %d x %d\n", program_about.name, width, height);
             return 1;
         }
         if (!write_png(frame_path, frame_after(input, steps))) {
@@ -337,7 +296,7 @@ int main(int argc, char** argv)
         return 0;
     }
     if (!resize_in_process(script.width, script.height)) {
-        std::fprintf(stderr, "%s: the window never became %d x %d\n", program.name, script.width, script.height);
+        std::fprintf(stderr, "%s: the window never became %d x %d\n", program_about.name, script.width, script.height);
         return 1;
     }
     const Film film{script.width, script.height, 40, record(script, frames - 1, with_input)};

@@ -22,5 +22,5 @@ int main(int argc, char** argv)
     }
     if (const int status = answer_about(argc, argv, *about); status >= 0)
         return status;
-    return demo_main(argc, argv, *setup);
+    return demo_main(argc, argv, *setup, about->name);
 }

@@ -23,7 +23,7 @@ bool window_viewable()
 
 } // namespace
 
-bool start_in_process(const ProgramSetup& setup, const std::vector<std::string>& args)
+bool start_in_process(const ProgramSetup& setup, const char* name, const std::vector<std::string>& args)
 {
     use_private_display();
     // The toolkit keeps pointers into the vector for the life of the process.
@@ -35,7 +35,7 @@ bool start_in_process(const ProgramSetup& setup, const std::vector<std::string>&
         argv.push_back(arg.data());
     argv.push_back(nullptr);
     int argc = static_cast<int>(strings.size());
-    demo_start(argc, argv.data(), setup);
+    demo_start(argc, argv.data(), setup, name);
     const bool shown = poll_until(10.0, [] {
         pump_events();
         return window_viewable();
@@ -69,14 +69,6 @@ bool resize_in_process(int width, int height)
         glGetIntegerv(GL_VIEWPORT, viewport);
         return viewport[2] == width && viewport[3] == height;
     });
-}
-
-const Callback* find_callback(const ProgramSetup& setup, CallbackKind kind)
-{
-    for (const Callback& callback : setup.callbacks)
-        if (callback.kind == kind)
-            return &callback;
-    return nullptr;
 }
 
 int window_width() { return glutGet(GLUT_WINDOW_WIDTH); }

@@ -9,11 +9,11 @@
 #include "demo_frame.h"
 #include "rgb.h"
 
-// Starts the program with args as its command line (args[0] is argv[0]) on
-// this process's private X server: toolkit, window, callbacks and set-up,
-// then handles events until the window is on the screen. False if it never
-// got there.
-bool start_in_process(const ProgramSetup& setup, const std::vector<std::string>& args);
+// Starts the program called name with args as its command line (args[0] is
+// argv[0]) on this process's private X server: toolkit, window, callbacks and
+// set-up, then handles events until the window is on the screen. False if it
+// never got there.
+bool start_in_process(const ProgramSetup& setup, const char* name, const std::vector<std::string>& args);
 
 // Handles every pending window-system event and the work it causes.
 void pump_events();
@@ -23,9 +23,6 @@ void redraw();
 
 // Resizes the window; false if the toolkit never passed the new size on.
 bool resize_in_process(int width, int height);
-
-// The row's callback of the given kind, or nullptr.
-const Callback* find_callback(const ProgramSetup& setup, CallbackKind kind);
 
 int window_width();
 int window_height();

@@ -84,7 +84,7 @@ void pointer_to(Display* display, Window window, int x, int y);
 void button(Display* display, int number, bool down);
 void click(Display* display, Window window, int number, int x, int y);
 // Keys go to the window under the pointer, so the pointer moves into it first.
+void type_key(Display* display, Window window, unsigned long keysym, bool shifted = false);
+
 // The resident memory of a running process, in kilobytes.
 long resident_kilobytes(pid_t pid);
-
-void type_key(Display* display, Window window, unsigned long keysym, bool shifted = false);

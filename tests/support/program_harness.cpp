@@ -8,14 +8,9 @@
 #include <sanitizer/lsan_interface.h>
 #endif
 
-void start_program(const ProgramSetup& setup, const char* argv0)
+void start_program(const ProgramSetup& setup, const char* name, const char* argv0)
 {
-    start_program_with(setup, {argv0 ? argv0 : setup.name});
-}
-
-void start_program_with(const ProgramSetup& setup, const std::vector<std::string>& args)
-{
-    ASSERT_TRUE(start_in_process(setup, args)) << "the window never came on the screen";
+    ASSERT_TRUE(start_in_process(setup, name, {argv0 ? argv0 : name})) << "the window never came on the screen";
 }
 
 void resize(int width, int height)
@@ -23,30 +18,11 @@ void resize(int width, int height)
     EXPECT_TRUE(resize_in_process(width, height)) << "the viewport never became " << width << " x " << height;
 }
 
-namespace {
-// Stand-ins for a callback the row lacks: the test has failed already, and
-// carries on without calling through a null pointer.
-void no_plain() {}
-void no_pair(int, int) {}
-void no_button(int, int, int, int) {}
-void no_key(unsigned char, int, int) {}
-} // namespace
-
-const Callback& callback_of(const ProgramSetup& setup, CallbackKind kind)
-{
-    if (const Callback* callback = find_callback(setup, kind))
-        return *callback;
-    ADD_FAILURE() << setup.name << " registers no callback of kind " << static_cast<int>(kind);
-    static const Callback none{
-        .kind = CallbackKind::none, .plain = no_plain, .pair = no_pair, .button = no_button, .key = no_key};
-    return none;
-}
-
 void idle_steps(const ProgramSetup& setup, int n)
 {
-    const Callback& idle = callback_of(setup, CallbackKind::idle);
+    const auto idle = callback_of<IdleFunc>(setup);
     for (int i = 0; i < n; ++i)
-        idle.plain();
+        idle();
 }
 
 namespace {

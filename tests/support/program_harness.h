@@ -8,25 +8,37 @@
 #include <GL/glut.h>
 
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "demo_frame.h"
 #include "in_process.h"
 #include "mesa_quirks.h"
+#include "program_about.h"
 #include "rgb.h"
 
-// Starts the program as if invoked as argv0 (its own name when nullptr).
-void start_program(const ProgramSetup& setup, const char* argv0 = nullptr);
-
-// Starts the program with a whole command line, argv[0] included.
-void start_program_with(const ProgramSetup& setup, const std::vector<std::string>& args);
+// Starts the program called name as if invoked as argv0 (its name when nullptr).
+void start_program(const ProgramSetup& setup, const char* name, const char* argv0 = nullptr);
 
 // Resizes the window and waits until the toolkit has passed on the new size.
 void resize(int width, int height);
 
-// The row's callback of the given kind. If the row has none the test fails,
-// and what comes back does nothing when called.
-const Callback& callback_of(const ProgramSetup& setup, CallbackKind kind);
+// Stands in for a callback a row lacks: the test has failed already, and
+// carries on without calling through a null pointer.
+template <typename Function> struct DoNothing;
+template <typename... Args> struct DoNothing<void(Args...)> {
+    static void call(Args...) {}
+};
+
+// The row's function of the given kind (callback_of<MouseFunc>(program)). If
+// the row has none the test fails, and what comes back does nothing.
+template <typename Kind> auto callback_of(const ProgramSetup& setup) -> decltype(Kind::function)
+{
+    if (const Kind* found = find_callback<Kind>(setup))
+        return found->function;
+    ADD_FAILURE() << "the program makes no " << Kind::toolkit_call << " call";
+    return DoNothing<std::remove_pointer_t<decltype(Kind::function)>>::call;
+}
 
 // Calls the program's idle callback n times, as the event loop would.
 void idle_steps(const ProgramSetup& setup, int n);
@@ -54,28 +66,22 @@ int view_y(const View& view, double y);
 Rgb read_view(const View& view, double x, double y);
 testing::AssertionResult probe_view(const View& view, double x, double y, Rgb expected, int tolerance = 8);
 
-// Each test executable links one program's row as `program`. This fixture
+// Each test executable links one program's row as `program`, and its text. This fixture
 // starts it and draws once; the helpers call its input callbacks.
 class ProgramTest : public testing::Test {
 protected:
     void SetUp() override
     {
         SKIP_WHERE_SOFTPIPE_CANNOT_END_SINGLE_BUFFERED(!program.display_mode || !(*program.display_mode & GLUT_DOUBLE));
-        start_program(program);
+        start_program(program, program_about.name);
         redraw();
     }
     // A key, and the repaint it may ask for.
     static void key(unsigned char k)
     {
-        callback_of(program, CallbackKind::keyboard).key(k, 0, 0);
+        callback_of<KeyboardFunc>(program)(k, 0, 0);
         pump_events();
     }
-    static void press(int button, int x = 0, int y = 0)
-    {
-        callback_of(program, CallbackKind::mouse).button(button, GLUT_DOWN, x, y);
-    }
-    static void release(int button, int x = 0, int y = 0)
-    {
-        callback_of(program, CallbackKind::mouse).button(button, GLUT_UP, x, y);
-    }
+    static void press(int button, int x = 0, int y = 0) { callback_of<MouseFunc>(program)(button, GLUT_DOWN, x, y); }
+    static void release(int button, int x = 0, int y = 0) { callback_of<MouseFunc>(program)(button, GLUT_UP, x, y); }
 };
