@@ -75,6 +75,6 @@ if ! ctest --test-dir build -R 'extra_cube$' -LE wine --no-tests=error -j "$(npr
 fi
 # Start-up, options, robustness and the film: the table-driven tests.
 for suite in Robustness/EveryProgram Options/EveryProgram Gallery/EveryFilm; do
-    grep -q "$suite\..*/extra_cube \.*  *Passed" "$work/tests.log" || failed "no $suite test ran for extra_cube"
+    grep -q "$suite\.[^ ]*/extra_cube .*Passed" "$work/tests.log" || failed "no $suite test ran for extra_cube"
 done
 exit $fail
