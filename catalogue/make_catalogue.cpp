@@ -172,7 +172,8 @@ std::string film_source(const Stanza& program)
                                      "over N frames, FRAME: key C|space|escape)");
         }
         if (last >= frames - 1)
-            throw std::runtime_error(where_in(program, "Film", i) + "this input comes after the film's last frame, " +
+            throw std::runtime_error(where_in(program, "Film", i) +
+                                     "this input comes too late to show: the film's last frame is " +
                                      std::to_string(frames - 1));
     }
     return head + ".frames = " + std::to_string(frames) + ", .steps_per_frame = " + std::to_string(steps) +

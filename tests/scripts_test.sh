@@ -86,7 +86,7 @@ s/^Idea: display program$/Idea: display-program/|^Idea: display program|0|Idea n
 /^Try:$/,/^Moves:/{/^Moves:/!d}|^Program: color_cube|0|color_cube has no Try
 /^ Click the left, middle and right buttons in turn/,/^ Press 2 to stop/d|^ Watch the squares|-1|Try takes two or three things to do, one a line; it has 1
 s/^ 40: press middle$/ 40: push middle/|^ 40: press middle|0|not an input of a film: 40: push middle
-s/^ 115: key space$/ 150: key space/|^ 115: key space|0|this input comes after the film's last frame, 149
+s/^ 115: key space$/ 150: key space/|^ 115: key space|0|this input comes too late to show: the film's last frame is 149
 CASES
 cp "$work/programs.txt" "$catalogue"
 exit $fail
