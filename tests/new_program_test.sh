@@ -77,4 +77,16 @@ fi
 for suite in Robustness/EveryProgram Options/EveryProgram Gallery/EveryFilm; do
     grep -q "$suite\.[^ ]*/extra_cube .*Passed" "$work/tests.log" || failed "no $suite test ran for extra_cube"
 done
+
+# A film that gives the program input it takes none of fails with the line
+# of its Film field.
+echo " 5: key x" >>catalogue/programs.txt
+film_line=$(grep -n "^Film: 75 frames of 120x120" catalogue/programs.txt | cut -d: -f1)
+cmake --build --preset release --target extra_cube_record >"$work/film.log" 2>&1 ||
+    failed "the recorder with a key in its film did not build: $(tail -n 20 "$work/film.log")"
+if build/tools/extra_cube_record --film "$work/keyed.webp" 2>"$work/keyed.log" ||
+    ! grep -q "programs.txt:$film_line: extra_cube's film gives it input at frame 5 through glutKeyboardFunc" \
+        "$work/keyed.log"; then
+    failed "a key the program does not take did not fail naming the Film line $film_line: $(cat "$work/keyed.log")"
+fi
 exit $fail

@@ -59,16 +59,20 @@ namespace {
 // if the program made that call.
 const char* toolkit_call_for(const Cue& cue)
 {
-    return cue.kind == Cue::key      ? KeyboardFunc::toolkit_call
-           : cue.kind == Cue::motion ? MotionFunc::toolkit_call
-                                     : MouseFunc::toolkit_call;
+    switch (cue.kind) {
+    case Cue::key: return KeyboardFunc::toolkit_call;
+    case Cue::motion: return MotionFunc::toolkit_call;
+    default: return MouseFunc::toolkit_call;
+    }
 }
 
 bool takes(const Cue& cue)
 {
-    return cue.kind == Cue::key      ? find_callback<KeyboardFunc>(program) != nullptr
-           : cue.kind == Cue::motion ? find_callback<MotionFunc>(program) != nullptr
-                                     : find_callback<MouseFunc>(program) != nullptr;
+    switch (cue.kind) {
+    case Cue::key: return find_callback<KeyboardFunc>(program) != nullptr;
+    case Cue::motion: return find_callback<MotionFunc>(program) != nullptr;
+    default: return find_callback<MouseFunc>(program) != nullptr;
+    }
 }
 
 // The cue, through the program's own callback; a cue the program takes no
