@@ -55,8 +55,8 @@ extern "C" void __wrap_glutIdleFunc(void (*callback)())
 
 namespace {
 
-// The toolkit call a cue goes through, and the program's callback it calls,
-// if the program made that call.
+// The toolkit call that registers the callback a cue goes through, and
+// whether the program made that call.
 const char* toolkit_call_for(const Cue& cue)
 {
     switch (cue.kind) {
