@@ -2,7 +2,7 @@
 # The README's demo command as a user meets it off the usual path: in a
 # folder whose name has a space, after a configure that failed, with no
 # display. It must recover on the second run and save the gallery's picture.
-# And a catalogue whose web page fields are wrong fails, naming the line.
+# And a catalogue whose web page or film fields are wrong fails, naming the line.
 # Usage: scripts_test.sh <source folder> <make_catalogue>
 set -euo pipefail
 
