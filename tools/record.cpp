@@ -79,15 +79,15 @@ bool takes(const Cue& cue)
 // input of is left out.
 void give(const Cue& cue)
 {
-    if (!takes(cue))
-        return;
-    if (cue.kind == Cue::key)
-        find_callback<KeyboardFunc>(program)->function(cue.character, cue.x, cue.y);
-    else if (cue.kind == Cue::motion)
-        find_callback<MotionFunc>(program)->function(cue.x, cue.y);
-    else
-        find_callback<MouseFunc>(program)->function(cue.button, cue.kind == Cue::press ? GLUT_DOWN : GLUT_UP, cue.x,
-                                                    cue.y);
+    if (cue.kind == Cue::key) {
+        if (const auto* keyboard = find_callback<KeyboardFunc>(program))
+            keyboard->function(cue.character, cue.x, cue.y);
+    } else if (cue.kind == Cue::motion) {
+        if (const auto* motion = find_callback<MotionFunc>(program))
+            motion->function(cue.x, cue.y);
+    } else if (const auto* mouse = find_callback<MouseFunc>(program)) {
+        mouse->function(cue.button, cue.kind == Cue::press ? GLUT_DOWN : GLUT_UP, cue.x, cue.y);
+    }
 }
 
 // Frames 0 to last of the script: frame 0 as the program starts, then each
