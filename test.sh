@@ -1,47 +1,82 @@
 #!/usr/bin/env bash
-# ./test.sh: installs what is missing, builds, runs the whole test suite with
-# Mesa's llvmpipe and again with softpipe, builds the Windows programs and
-# runs them under Wine, builds the web pages and drives them in Chromium and
-# Firefox ESR, then builds with AddressSanitizer
-# and UndefinedBehaviorSanitizer and runs it a third time, and builds and
-# tests with clang, plain and with its sanitizers; any sanitizer report or
-# compiler warning fails the run. Every pass runs even when an earlier one failed, and
-# the failed passes are named at the end. The tests start X servers of their
-# own and never draw on the user's display. DEMO_SKIP_INSTALL=1 skips
-# installing packages.
-#   ./test.sh --quick    only the formatting, the release build and its tests
-#                        with llvmpipe, without those that build a copy of
-#                        the tree or the package: the check between two edits
+# ./test.sh: installs what is missing, builds, and runs every pass: the
+# formatting; the release build and every test with Mesa's llvmpipe, and
+# again with softpipe; the Windows programs under Wine; the web pages in
+# Chromium and Firefox ESR; the tests built with AddressSanitizer and
+# UndefinedBehaviorSanitizer by GCC, and again by clang, whose plain build is
+# made for its warnings. Any sanitizer report or compiler warning fails the
+# run. Every pass runs even when an earlier one failed; each says how long it
+# took, and the failed ones are named at the end. The tests start X servers of
+# their own and never draw on the user's display. Compiles go through ccache
+# where it is installed, with its cache outside the tree. DEMO_SKIP_INSTALL=1
+# skips installing packages.
+#   ./test.sh --quick             only the formatting, the release build and
+#                                 its tests with llvmpipe, without those that
+#                                 build a copy of the tree or the package: the
+#                                 check between two edits
+#   ./test.sh --sanitizers NAME   the sanitizer passes of one compiler only,
+#                                 gcc or clang, the other's named as left
+#                                 out: CI runs GCC's on one release and
+#                                 clang's on the other
 set -euo pipefail
 
 cd "$(dirname "$0")"
 source tools/common.sh
 quick=
-case "${1:-}" in
---quick) quick=yes ;;
-"") ;;
-*)
-    echo "usage: ./test.sh [--quick]" >&2
-    exit 2
-    ;;
-esac
+sanitizers="gcc clang"
+while [ $# -gt 0 ]; do
+    case "$1" in
+    --quick) quick=yes ;;
+    --sanitizers)
+        case "${2:-}" in
+        gcc | clang) sanitizers=$2 ;;
+        *)
+            echo "./test.sh: --sanitizers takes gcc or clang" >&2
+            exit 2
+            ;;
+        esac
+        shift
+        ;;
+    *)
+        echo "usage: ./test.sh [--quick] [--sanitizers gcc|clang]" >&2
+        exit 2
+        ;;
+    esac
+    shift
+done
 if [ -n "$quick" ]; then
     install_missing "${DEMO_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
 else
     install_missing "${DEMO_PACKAGES[@]}" "${TEST_PACKAGES[@]}" "${WINDOWS_PACKAGES[@]}" "${WINE_PACKAGES[@]}"
     install_web
 fi
+use_ccache
+
+# Most tests wait on X servers, windows and browsers rather than compute, so
+# more of them run at once than there are cores.
+jobs=$(($(nproc) * 2))
 
 failed=()
-# pass <name> <command...>: runs one pass, notes it when it fails, and
-# returns its status, so that the passes that build on it can be left out.
+# pass <name> <command...>: runs one pass, says how long it took, notes it
+# when it fails, and returns its status, so that the passes that build on it
+# can be left out.
 pass() {
-    local name=$1 status=0
+    local name=$1 status=0 start=$SECONDS
     shift
     echo "== $name"
     "$@" || status=$?
-    [ $status -eq 0 ] || failed+=("$name")
+    if [ $status -eq 0 ]; then
+        echo "== $name: passed in $((SECONDS - start)) s"
+    else
+        echo "== $name: FAILED in $((SECONDS - start)) s"
+        failed+=("$name")
+    fi
     return $status
+}
+
+# left_out <name> <reason>: names a pass this run leaves out, and why.
+left_out() {
+    echo "== $1: left out, $2"
 }
 
 # sanitized_tests <preset> <build folder>: a sanitizer pass's tests, then any
@@ -56,7 +91,7 @@ sanitized_tests() {
     ASAN_OPTIONS="log_path=\"$reports/asan\":detect_leaks=1" \
         LSAN_OPTIONS="use_tls=0:suppressions=\"$PWD/tests/gl_driver_leaks.supp\":print_suppressions=0" \
         UBSAN_OPTIONS="log_path=\"$reports/ubsan\":print_stacktrace=1:halt_on_error=1" \
-        ctest --preset "$1" -j "$(nproc)" || status=$?
+        ctest --preset "$1" -j "$jobs" || status=$?
     if [ -n "$(ls -A "$reports")" ]; then
         echo "Sanitizer reports:"
         cat "$reports"/*
@@ -79,7 +114,7 @@ finish() {
 pass "formatting" check_format || true
 if [ -n "$quick" ]; then
     if pass "release build" build release; then
-        pass "tests, rendered by llvmpipe" ctest --preset quick -j "$(nproc)" || true
+        pass "tests, rendered by llvmpipe" ctest --preset quick -j "$jobs" || true
     fi
     finish
 fi
@@ -91,8 +126,8 @@ if [ -n "$web_built" ]; then
     pass "docs/web is the web build's" published_pages_current || true
 fi
 if pass "release build" build release; then
-    pass "tests, rendered by llvmpipe" ctest --preset release -j "$(nproc)" || true
-    pass "tests, rendered by softpipe" ctest --preset softpipe -j "$(nproc)" || true
+    pass "tests, rendered by llvmpipe" ctest --preset release -j "$jobs" || true
+    pass "tests, rendered by softpipe" ctest --preset softpipe -j "$jobs" || true
     if [ -n "$windows_built" ]; then
         pass "Windows programs under Wine" ctest --preset wine || true
     fi
@@ -100,15 +135,24 @@ if pass "release build" build release; then
         pass "web pages in Chromium and Firefox ESR" browser_tests || true
     fi
 fi
-if pass "sanitizer build" build sanitize; then
-    pass "tests under the sanitizers" sanitized_tests sanitize build-sanitize || true
+if [[ " $sanitizers " == *" gcc "* ]]; then
+    if pass "sanitizer build" build sanitize; then
+        pass "tests under the sanitizers" sanitized_tests sanitize build-sanitize || true
+    fi
+else
+    left_out "GCC's sanitizer build and its tests" "as --sanitizers $sanitizers asks"
 fi
-# The same with clang, whose warnings and sanitizers differ from GCC's.
-if pass "clang build" build clang; then
-    pass "tests of the clang build" ctest --preset clang -j "$(nproc)" || true
-fi
-if pass "clang sanitizer build" build clang-sanitize; then
-    pass "tests of the clang build under its sanitizers" sanitized_tests clang-sanitize build-clang-sanitize || true
+# clang's warnings differ from GCC's: its plain build is made for them. Its
+# tests run in the sanitized build, as the same compiler, Mesa and tests
+# would find nothing more in the plain one.
+pass "clang build" build clang || true
+if [[ " $sanitizers " == *" clang "* ]]; then
+    if pass "clang sanitizer build" build clang-sanitize; then
+        pass "tests of the clang build under its sanitizers" sanitized_tests clang-sanitize build-clang-sanitize ||
+            true
+    fi
+else
+    left_out "clang's sanitizer build and its tests" "as --sanitizers $sanitizers asks"
 fi
 
 finish

@@ -8,12 +8,13 @@ DEMO_PACKAGES=(
 )
 # And those only the tests need: GoogleTest, clang with its sanitizers and
 # the symbolizer that names their reports' frames, the formatter, Debian's own
-# checkers for the package, the manual pages and the menu entries, and a
+# checkers for the package, the manual pages and the menu entries, a
 # window manager with a small X program to compare the programs' frames with,
-# and a Wayland compositor with its X server.
+# a Wayland compositor with its X server, and ccache, which keeps the
+# passes' compiles from one run to the next.
 TEST_PACKAGES=(
     libgtest-dev clang libclang-rt-dev llvm clang-format dpkg-dev file lintian man-db desktop-file-utils openbox x11-apps
-    weston xwayland
+    weston xwayland ccache
 )
 # And those the Windows programs need: the cross compiler, the tool that
 # unpacks Debian's source package of the toolkit and the archive's keys that
@@ -73,6 +74,15 @@ install_missing() {
     echo "Installing: ${missing[*]}"
     "${sudo[@]}" apt-get update -q
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
+}
+
+# use_ccache: the builds configured from here on compile through ccache, if
+# it is installed, with its cache where ccache keeps it (~/.cache/ccache), out
+# of the tree, so that a fresh clone's builds take what an earlier run
+# compiled.
+use_ccache() {
+    command -v ccache >/dev/null || return 0
+    export CMAKE_C_COMPILER_LAUNCHER=ccache CMAKE_CXX_COMPILER_LAUNCHER=ccache
 }
 
 # build <preset> [target...]: configures with a preset of CMakePresets.json
@@ -142,12 +152,29 @@ node_packages() {
 }
 
 # browser_tests: the pages in Chromium and Firefox ESR, each frame compared
-# with the one the release build's recorders draw with softpipe.
+# with the one the release build's recorders draw with softpipe. The browsers
+# run at once, each driven by a node of its own, as each mostly waits for its
+# frames; their reports follow one another once both have ended.
 browser_tests() {
     node_packages || return 1
-    DEMO_SITE="$PWD/build-web/site" DEMO_RECORDERS="$PWD/build/tools" \
-        DEMO_MAKE_CATALOGUE="$PWD/build/catalogue/make_catalogue" DEMO_CATALOGUE="$PWD/catalogue/programs.txt" \
-        node --test tests/web/browser_test.mjs
+    local browsers browser logs status=0 pids=()
+    browsers=$(node --input-type=module \
+        -e "import { browserNames } from './web/browsers.mjs'; console.log(browserNames.join(' '))") || return 1
+    logs=$(mktemp -d)
+    for browser in $browsers; do
+        DEMO_BROWSERS=$browser DEMO_SITE="$PWD/build-web/site" DEMO_RECORDERS="$PWD/build/tools" \
+            DEMO_MAKE_CATALOGUE="$PWD/build/catalogue/make_catalogue" DEMO_CATALOGUE="$PWD/catalogue/programs.txt" \
+            node --test tests/web/browser_test.mjs >"$logs/$browser" 2>&1 &
+        pids+=($!)
+    done
+    for pid in "${pids[@]}"; do
+        wait "$pid" || status=1
+    done
+    for browser in $browsers; do
+        cat "$logs/$browser"
+    done
+    rm -rf "$logs"
+    return $status
 }
 
 # quietly <message> <command...>: prints the message, runs the command with

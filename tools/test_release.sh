@@ -1,32 +1,40 @@
 #!/usr/bin/env bash
-# tools/test_release.sh <release>: runs ./test.sh on another Debian release,
-# as a new user of it would. Makes a fresh root of the release with
-# debootstrap from the Debian archive, adds a user who is not root but may use
-# sudo, copies this tree into the user's home and runs ./test.sh there in a
-# login shell, so the release's own umask and the user's lack of a git
-# identity apply, and test.sh installs what it needs through sudo.
+# tools/test_release.sh <release> [test.sh option...]: runs ./test.sh on
+# another Debian release, as a new user of it would. Makes a fresh root of the
+# release with debootstrap from the Debian archive, adds a user who is not
+# root but may use sudo, copies this tree into the user's home and runs
+# ./test.sh there in a login shell, so the release's own umask and the user's
+# lack of a git identity apply, and test.sh installs what it needs through sudo.
 #   tools/test_release.sh trixie        # Debian 13
 #   tools/test_release.sh testing       # the next release, with newer Mesa
 # Needs root (or sudo) for debootstrap and chroot. The root is removed at the
-# end; DEMO_KEEP_ROOT=1 keeps it, and says where. The archive is the one this
-# machine's apt sources use; DEMO_DEBIAN_MIRROR names another.
+# end; DEMO_KEEP_ROOT=1 keeps it, and says where. What a run downloads and
+# compiles is kept for the next run of the release, outside the root, in
+# ${XDG_CACHE_HOME:-~/.cache}/glut-demos/releases/<release> (root's): the
+# packages' files, which apt checks as ever, and the user's ~/.cache, with
+# the web build's GL implementation and ccache's cache. The archive is the one
+# this machine's apt sources use; DEMO_DEBIAN_MIRROR names another.
 set -euo pipefail
 
 release=${1:-}
 if [ -z "$release" ] || [ "$release" = --help ] || [ "$release" = -h ]; then
-    sed -n '2,13s/^# \{0,1\}//p' "$0"
+    sed -n '2,17s/^# \{0,1\}//p' "$0"
     [ -n "$release" ]
     exit
 fi
+shift
+test_options=("$@")
 here=$(cd "$(dirname "$0")/.." && pwd)
 if [ "$(id -u)" -ne 0 ]; then
-    exec sudo DEMO_KEEP_ROOT="${DEMO_KEEP_ROOT:-}" DEMO_DEBIAN_MIRROR="${DEMO_DEBIAN_MIRROR:-}" "$0" "$@"
+    exec sudo DEMO_KEEP_ROOT="${DEMO_KEEP_ROOT:-}" DEMO_DEBIAN_MIRROR="${DEMO_DEBIAN_MIRROR:-}" "$0" "$release" "${test_options[@]}"
 fi
 source "$here/tools/common.sh"
 install_missing debootstrap
 source "$here/tools/debian_source.sh"
 mirror=$(debian_mirror)
 user=tester
+cache=${XDG_CACHE_HOME:-$HOME/.cache}/glut-demos/releases/$release
+mkdir -p "$cache/debs/partial" "$cache/home"
 
 root=$(mktemp -d "${TMPDIR:-/var/tmp}/glut-demos-$release.XXXXXX")
 chmod 0755 "$root" # the root folder of the new system, which mktemp made private
@@ -34,7 +42,7 @@ chmod 0755 "$root" # the root folder of the new system, which mktemp made privat
 # has something mounted is left alone, so nothing of the host's is removed.
 clean_up() {
     local status=$?
-    for mount in "$root/dev" "$root/proc"; do
+    for mount in "$root/home/$user/.cache" "$root/var/cache/apt/archives" "$root/dev" "$root/proc"; do
         mountpoint -q "$mount" && { umount -R "$mount" || umount -R -l "$mount"; }
     done
     if [ -n "${DEMO_KEEP_ROOT:-}" ]; then
@@ -50,7 +58,7 @@ trap clean_up EXIT
 
 echo "== a fresh root of Debian $release in $root"
 quietly "debootstrap $release from $mirror..." \
-    debootstrap --variant=minbase --include=sudo,ca-certificates "$release" "$root" "$mirror"
+    debootstrap --variant=minbase --include=sudo,ca-certificates --cache-dir="$cache/debs" "$release" "$root" "$mirror"
 mount -t proc proc "$root/proc"
 mount --rbind /dev "$root/dev"
 mount --make-rslave "$root/dev"
@@ -66,6 +74,13 @@ echo "127.0.1.1 $(hostname)" >>"$root/etc/hosts"
 chroot "$root" useradd --create-home --shell /bin/bash --groups sudo "$user"
 echo "$user ALL=(ALL) NOPASSWD:ALL" >"$root/etc/sudoers.d/$user"
 chmod 0440 "$root/etc/sudoers.d/$user"
+# The kept packages' files, where the root's apt downloads, and the kept
+# ~/.cache of the user.
+mount --bind "$cache/debs" "$root/var/cache/apt/archives"
+chroot "$root" chown _apt:root /var/cache/apt/archives/partial
+mkdir -p "$root/home/$user/.cache"
+mount --bind "$cache/home" "$root/home/$user/.cache"
+chroot "$root" chown -R "$user:$user" "/home/$user/.cache"
 
 # The tree as it is, with what is not committed yet, without build folders.
 copy="/home/$user/glut-demos"
@@ -79,5 +94,9 @@ else
 fi
 chroot "$root" chown -R "$user:$user" "$copy"
 
-echo "== ./test.sh on Debian $release, as $user (umask $(chroot "$root" su - "$user" -c umask))"
-chroot "$root" su - "$user" -c "cd $copy && ./test.sh"
+echo "== ./test.sh ${test_options[*]} on Debian $release, as $user (umask $(chroot "$root" su - "$user" -c umask))"
+status=0
+chroot "$root" su - "$user" -c "cd $copy && ./test.sh ${test_options[*]@Q}" || status=$?
+# The kept packages' files that the archive no longer serves go.
+chroot "$root" apt-get -q autoclean >/dev/null || true
+exit $status
