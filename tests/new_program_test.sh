@@ -10,6 +10,9 @@ set -euo pipefail
 source=$1
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+# Where test.sh compiles through ccache, the copy's paths reach the compiler
+# relative to its build folder, so the next run's copy finds this one's work.
+export CCACHE_BASEDIR=$work
 copy="$work/tree"
 mkdir -p "$copy"
 tar -C "$source" --exclude='./build*' --exclude=./.git --exclude=./node_modules --exclude=./docs/web -cf - . |

@@ -10,6 +10,9 @@ source=$1
 make_catalogue=$2
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+# Where test.sh compiles through ccache, the copy's paths reach the compiler
+# relative to its build folder, so the next run's copy finds this one's work.
+export CCACHE_BASEDIR=$work
 copy="$work/a folder with spaces/glut demos"
 mkdir -p "$copy"
 tar -C "$source" --exclude='./build*' --exclude=./.git -cf - . | tar -C "$copy" -xf -

@@ -79,10 +79,13 @@ install_missing() {
 # use_ccache: the builds configured from here on compile through ccache, if
 # it is installed, with its cache where ccache keeps it (~/.cache/ccache), out
 # of the tree, so that a fresh clone's builds take what an earlier run
-# compiled.
+# compiled. Paths in the tree reach the compiler relative to the build folder
+# (the debug information's compile folder is then the first clone's), so a
+# clone in another folder finds them too.
 use_ccache() {
     command -v ccache >/dev/null || return 0
     export CMAKE_C_COMPILER_LAUNCHER=ccache CMAKE_CXX_COMPILER_LAUNCHER=ccache
+    export CCACHE_BASEDIR=$PWD CCACHE_NOHASHDIR=true
 }
 
 # build <preset> [target...]: configures with a preset of CMakePresets.json
