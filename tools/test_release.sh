@@ -3,8 +3,9 @@
 # another Debian release, as a new user of it would. Makes a fresh root of the
 # release with debootstrap from the Debian archive, adds a user who is not
 # root but may use sudo, copies this tree into the user's home and runs
-# ./test.sh there in a login shell, so the release's own umask and the user's
-# lack of a git identity apply, and test.sh installs what it needs through sudo.
+# ./demo.sh --install, then ./test.sh, there in a login shell, so the
+# release's own umask and the user's lack of a git identity apply, and the
+# packages come through sudo as for a user who runs the README's commands.
 #   tools/test_release.sh trixie        # Debian 13
 #   tools/test_release.sh testing       # the next release, with newer Mesa
 # Needs root (or sudo) for debootstrap and chroot. The root is removed at the
@@ -14,11 +15,14 @@
 # packages' files, which apt checks as ever, and the user's ~/.cache, with
 # the web build's GL implementation and ccache's cache. The archive is the one
 # this machine's apt sources use; DEMO_DEBIAN_MIRROR names another.
+# DEMO_RELEASE_AFTER=<file> makes the root and installs the packages at once,
+# then waits to run the tests until it can lock that file, so that the root is
+# made while the tests of another release, which hold the lock, run.
 set -euo pipefail
 
 release=${1:-}
 if [ -z "$release" ] || [ "$release" = --help ] || [ "$release" = -h ]; then
-    sed -n '2,17s/^# \{0,1\}//p' "$0"
+    sed -n '2,21s/^# \{0,1\}//p' "$0"
     [ -n "$release" ]
     exit
 fi
@@ -26,7 +30,8 @@ shift
 test_options=("$@")
 here=$(cd "$(dirname "$0")/.." && pwd)
 if [ "$(id -u)" -ne 0 ]; then
-    exec sudo DEMO_KEEP_ROOT="${DEMO_KEEP_ROOT:-}" DEMO_DEBIAN_MIRROR="${DEMO_DEBIAN_MIRROR:-}" "$0" "$release" "${test_options[@]}"
+    exec sudo DEMO_KEEP_ROOT="${DEMO_KEEP_ROOT:-}" DEMO_DEBIAN_MIRROR="${DEMO_DEBIAN_MIRROR:-}" \
+        DEMO_RELEASE_AFTER="${DEMO_RELEASE_AFTER:-}" "$0" "$release" "${test_options[@]}"
 fi
 source "$here/tools/common.sh"
 install_missing debootstrap
@@ -94,9 +99,20 @@ else
 fi
 chroot "$root" chown -R "$user:$user" "$copy"
 
-echo "== ./test.sh ${test_options[*]} on Debian $release, as $user (umask $(chroot "$root" su - "$user" -c umask))"
+# The packages the tests need, installed by the user through sudo as test.sh
+# would; then, with DEMO_RELEASE_AFTER, the wait for that lock file, which
+# whoever runs tests beside this holds until they end.
 status=0
-chroot "$root" su - "$user" -c "cd $copy && ./test.sh ${test_options[*]@Q}" || status=$?
+echo "== ./demo.sh --install on Debian $release, as $user"
+chroot "$root" su - "$user" -c "cd $copy && ./demo.sh --install" || status=$?
+if [ $status -eq 0 ] && [ -n "${DEMO_RELEASE_AFTER:-}" ]; then
+    echo "== waiting for the tests that hold $DEMO_RELEASE_AFTER"
+    flock "$DEMO_RELEASE_AFTER" true
+fi
+if [ $status -eq 0 ]; then
+    echo "== ./test.sh ${test_options[*]} on Debian $release, as $user (umask $(chroot "$root" su - "$user" -c umask))"
+    chroot "$root" su - "$user" -c "cd $copy && ./test.sh ${test_options[*]@Q}" || status=$?
+fi
 # The kept packages' files that the archive no longer serves go, judged by
 # the lists the run's installs read (without them, every file would seem gone).
 if compgen -G "$root/var/lib/apt/lists/*_Packages" >/dev/null; then
