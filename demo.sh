@@ -10,9 +10,10 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 caller=$(pwd)
 build_dir="$here/build-demo"
-source "$here/tools/common.sh"
+source "$here/tools/packages.sh"
+source "$here/tools/builds.sh"
 
-# catalogue --programs|--films|--listing|--beside: asks the catalogue's reader,
+# catalogue programs|films|summaries|beside: asks the catalogue's reader,
 # compiled first if it is missing or older than its source.
 catalogue() {
     local reader="$build_dir/catalogue/make_catalogue"
@@ -20,10 +21,10 @@ catalogue() {
         install_missing g++ cmake >&2 || return 1
     fi
     cmake -D tool="$reader" -D compiler=c++ -P "$here/catalogue/make_catalogue.cmake" >&2 || return 1
-    "$reader" "$here/catalogue/programs.txt" "$1"
+    "$reader" "$here/catalogue/programs.txt" list "$1"
 }
 
-program_names() { catalogue --programs; }
+program_names() { catalogue programs; }
 
 usage() {
     cat <<EOF
@@ -46,7 +47,7 @@ DEMO_SKIP_INSTALL=1 skips installing missing Debian packages; DEMO_WEB_PORT
 names the port ./demo.sh --web serves on (else any free one).
 
 The programs (<program> --help, or man <program> once installed, says more):
-$(catalogue --listing)
+$(catalogue summaries)
 EOF
 }
 
@@ -78,7 +79,7 @@ gallery() {
         echo "Recording $name"
         "$tools/${name}_record" --still "$gallery_dir/$name.png"
         stills+=("$gallery_dir/$name.png")
-        if catalogue --films | grep -qx -- "$name"; then
+        if catalogue films | grep -qx -- "$name"; then
             "$tools/${name}_record" --film "$gallery_dir/$name.webp"
         fi
     done
@@ -87,18 +88,10 @@ gallery() {
     while read -r first second; do
         "$tools/join_films" "$gallery_dir/$first.webp" "$gallery_dir/$second.webp" \
             "$gallery_dir/${first}_and_$second.webp"
-    done < <(catalogue --beside)
+    done < <(catalogue beside)
     "$tools/contact_sheet" "$here/docs/gallery.png" 4 240 "${stills[@]}"
     # The README's tables of programs and options, made from the catalogue.
-    local tables readme="$here/README.md"
-    tables=$(mktemp)
-    "$build_dir/catalogue/make_catalogue" "$here/catalogue/programs.txt" - - --readme >"$tables"
-    awk -v tables="$tables" '
-        /^<!-- programs:/ { while ((getline line < tables) > 0) print line; skipping = 1; next }
-        /^<!-- end of programs -->/ { skipping = 0; next }
-        !skipping { print }' "$readme" >"$readme.new"
-    mv "$readme.new" "$readme"
-    rm -f "$tables"
+    "$build_dir/catalogue/make_catalogue" "$here/catalogue/programs.txt" readme --update "$here/README.md"
     # The web pages, as the web build makes them: relative links only, so
     # that a static host serving docs/ serves them beside the gallery.
     web_site

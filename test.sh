@@ -25,7 +25,9 @@
 set -euo pipefail
 
 cd "$(dirname "$0")"
-source tools/common.sh
+source tools/packages.sh
+source tools/builds.sh
+source tools/test_passes.sh
 quick=
 sanitizers="gcc clang"
 browsers=

@@ -14,7 +14,7 @@
 #include <unistd.h>
 #include <vector>
 
-#include "catalogue.h"
+#include "catalogue_table.h"
 #include "webp_film.h"
 
 namespace {

@@ -138,7 +138,7 @@ TEST_P(EveryProgram, XftDpiScalesItsWindowAndDrawsAtTheScreensPixels)
     ASSERT_EQ(scaled.width, width);
     ASSERT_EQ(scaled.height, height);
     ASSERT_EQ(resized.width, width);
-    const int apart = pixels_apart(scaled, resized, 8);
+    const int apart = pixels_apart(scaled, resized, pixel_tolerance);
     EXPECT_LE(apart, width * height / 200) << apart << " pixels of " << width * height
                                            << " differ by more than 8 from the program's own frame at that size";
     XCloseDisplay(display);

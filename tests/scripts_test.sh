@@ -78,7 +78,7 @@ cp "$catalogue" "$work/programs.txt"
 while IFS='|' read -r edit at offset words; do
     sed "$edit" "$work/programs.txt" >"$catalogue"
     expected="programs.txt:$(($(grep -n -m1 -- "$at" "$work/programs.txt" | cut -d: -f1) + offset)): $words"
-    if "$make_catalogue" "$catalogue" 1 2000-01-01 "$work" 2>"$work/catalogue.log" ||
+    if "$make_catalogue" "$catalogue" build 1 2000-01-01 "$work" 2>"$work/catalogue.log" ||
         ! grep -qF -- "$expected" "$work/catalogue.log"; then
         echo "after '$edit', expected a failure with \"$expected\"; saw: $(cat "$work/catalogue.log")"
         fail=1

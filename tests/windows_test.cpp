@@ -121,12 +121,13 @@ TEST_P(WindowsProgram, OpensItsTitledWindowAtItsSizeAndDrawsTheLinuxPicture)
     const bool alike = poll_until(10.0, [&] {
         seen = running.grab();
         return seen.width == gallery->width && seen.height == gallery->height &&
-               pixels_apart(seen, *gallery, 8) <= allowed;
+               pixels_apart(seen, *gallery, pixel_tolerance) <= allowed;
     });
     ASSERT_EQ(seen.width, gallery->width);
     ASSERT_EQ(seen.height, gallery->height);
-    EXPECT_TRUE(alike) << pixels_apart(seen, *gallery, 8) << " pixels differ from the gallery's by more than 8, of "
-                       << allowed << " allowed";
+    EXPECT_TRUE(alike) << pixels_apart(seen, *gallery, pixel_tolerance)
+                       << " pixels differ from the gallery's by more than " << pixel_tolerance << ", of " << allowed
+                       << " allowed";
 }
 
 // At 150 % and 200 % (LogPixels 144 and 192 in a prefix of the test's own,
@@ -156,11 +157,13 @@ TEST_P(WindowsProgram, OnADenseScreenOpensItsWindowAtItsSizeTimesTheScale)
         const int allowed = width * height / 200; // half a percent, along edges
         const bool alike = poll_until(10.0, [&] {
             seen = running.grab();
-            return seen.width == width && seen.height == height && pixels_apart(seen, linux, 8) <= allowed;
+            return seen.width == width && seen.height == height &&
+                   pixels_apart(seen, linux, pixel_tolerance) <= allowed;
         });
         ASSERT_EQ(seen.width, width);
-        EXPECT_TRUE(alike) << pixels_apart(seen, linux, 8) << " pixels differ from the Linux program's by more "
-                           << "than 8, of " << allowed << " allowed";
+        EXPECT_TRUE(alike) << pixels_apart(seen, linux, pixel_tolerance)
+                           << " pixels differ from the Linux program's by more "
+                           << "than " << pixel_tolerance << ", of " << allowed << " allowed";
     }
 }
 

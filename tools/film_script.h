@@ -5,14 +5,7 @@
 
 #include <vector>
 
-// Input given before the idle calls that lead from frame `frame` to the next.
-struct Cue {
-    int frame;
-    enum Kind { press, release, motion, key } kind;
-    int button = 0;              // press, release: GLUT_LEFT_BUTTON, ...
-    unsigned char character = 0; // key: the character typed
-    int x = 0, y = 0;            // the pointer
-};
+#include "input.h"
 
 struct FilmScript {
     int frames;          // the film's length, at 25 frames a second; 1: a picture, no film

@@ -6,14 +6,16 @@
 //
 //   <program>_record --film OUT.webp [--frames N] [--without-input]
 //   <program>_record --still OUT.png [-- TOOLKIT OPTIONS...]
-//   <program>_record --frame OUT.png [--size WxH] [--input CUES] [--steps N] [-- TOOLKIT OPTIONS...]
-//                                    the first frame, or, after the window
-//                                    is resized as a user resizes it, the
-//                                    input
-//                                    (press:B:X:Y, release:B:X:Y, motion:X:Y,
-//                                    key:CODE, comma-separated), the frame
-//                                    after N idle calls, each with its
-//                                    display; prints the GL's version
+//   <program>_record --frame OUT.png [--size WxH] [--input LINES] [--steps N] [-- TOOLKIT OPTIONS...]
+//                                    the first frame; or, after the window
+//                                    is resized as a user resizes it and
+//                                    the input is given (the catalogue's
+//                                    notation, lines separated by ";":
+//                                    "0: press left at 10,20; 0: key o",
+//                                    a line's frame counting idle calls),
+//                                    the frame after N idle calls more,
+//                                    each with its display; prints, as
+//                                    JSON, the GL's version and the cues
 //   <program>_record --time N        prints the microseconds a frame takes:
 //                                    N idle calls, each with its display
 //   <program>_record --describe      prints: frames=N width=W height=H cues=F,F,...
@@ -38,6 +40,7 @@
 #include "in_process.h"
 #include "program_about.h"
 #include "png_io.h"
+#include "text.h"
 #include "webp_film.h"
 
 // The toolkit's idle callback as the program last set it: the link wraps
@@ -55,41 +58,6 @@ extern "C" void __wrap_glutIdleFunc(void (*callback)())
 
 namespace {
 
-// The toolkit call that registers the callback a cue goes through, and
-// whether the program made that call.
-const char* toolkit_call_for(const Cue& cue)
-{
-    switch (cue.kind) {
-    case Cue::key: return KeyboardFunc::toolkit_call;
-    case Cue::motion: return MotionFunc::toolkit_call;
-    default: return MouseFunc::toolkit_call;
-    }
-}
-
-bool takes(const Cue& cue)
-{
-    switch (cue.kind) {
-    case Cue::key: return find_callback<KeyboardFunc>(program) != nullptr;
-    case Cue::motion: return find_callback<MotionFunc>(program) != nullptr;
-    default: return find_callback<MouseFunc>(program) != nullptr;
-    }
-}
-
-// The cue, through the program's own callback; a cue the program takes no
-// input of is left out.
-void give(const Cue& cue)
-{
-    if (cue.kind == Cue::key) {
-        if (const auto* keyboard = find_callback<KeyboardFunc>(program))
-            keyboard->function(cue.character, cue.x, cue.y);
-    } else if (cue.kind == Cue::motion) {
-        if (const auto* motion = find_callback<MotionFunc>(program))
-            motion->function(cue.x, cue.y);
-    } else if (const auto* mouse = find_callback<MouseFunc>(program)) {
-        mouse->function(cue.button, cue.kind == Cue::press ? GLUT_DOWN : GLUT_UP, cue.x, cue.y);
-    }
-}
-
 // Frames 0 to last of the script: frame 0 as the program starts, then each
 // after the cues of the frame before and the idle calls.
 std::vector<Image> record(const FilmScript& script, int last, bool with_input)
@@ -103,7 +71,7 @@ std::vector<Image> record(const FilmScript& script, int last, bool with_input)
         if (with_input)
             for (const Cue& cue : script.cues)
                 if (cue.frame == frame)
-                    give(cue);
+                    give_cue(program, cue);
         for (int i = 0; i < script.steps_per_frame && current_idle != nullptr; ++i)
             current_idle();
     }
@@ -113,13 +81,7 @@ std::vector<Image> record(const FilmScript& script, int last, bool with_input)
 // the invocation name), its size and place (-1: the toolkit's own).
 int print_row(const ProgramSetup& setup)
 {
-    std::string title = "nullptr";
-    if (setup.title != nullptr) {
-        title = "\"";
-        for (const char* c = setup.title; *c != '\0'; ++c)
-            title += (*c == '"' || *c == '\\') ? std::string("\\") + *c : std::string(1, *c);
-        title += "\"";
-    }
+    const std::string title = setup.title != nullptr ? c_literal(setup.title) : "nullptr";
     int width = -1, height = -1, x = -1, y = -1;
     for (const WindowStep& step : setup.geometry) {
         if (const auto* size = std::get_if<WindowSize>(&step)) {
@@ -134,42 +96,37 @@ int print_row(const ProgramSetup& setup)
     return std::fflush(stdout) == 0 ? 0 : 1;
 }
 
-// "press:0:10:20,motion:30:40,key:111" as cues, all at frame 0.
-bool parse_cues(const std::string& text, std::vector<Cue>& cues)
+// --input's lines of input, in the catalogue's notation, separated by ";".
+bool parse_input_lines(const std::string& text, std::vector<Cue>& cues)
 {
-    std::size_t start = 0;
-    while (start < text.size()) {
-        const std::size_t end = std::min(text.find(',', start), text.size());
-        const std::string cue = text.substr(start, end - start);
-        Cue parsed{0, Cue::key};
-        char kind[16] = {};
-        int consumed = 0;
-        bool ok = false;
-        if (std::sscanf(cue.c_str(), "%15[a-z]:%n", kind, &consumed) == 1) {
-            const char* rest = cue.c_str() + consumed;
-            const std::string name = kind;
-            int end_of = 0;
-            if (name == "press" || name == "release") {
-                parsed.kind = name == "press" ? Cue::press : Cue::release;
-                ok = std::sscanf(rest, "%d:%d:%d%n", &parsed.button, &parsed.x, &parsed.y, &end_of) == 3;
-            } else if (name == "motion") {
-                parsed.kind = Cue::motion;
-                ok = std::sscanf(rest, "%d:%d%n", &parsed.x, &parsed.y, &end_of) == 2;
-            } else if (name == "key") {
-                int code = 0;
-                ok = std::sscanf(rest, "%d%n", &code, &end_of) == 1 && code >= 0 && code <= 255;
-                parsed.character = static_cast<unsigned char>(code);
+    for (std::size_t start = 0; start <= text.size();) {
+        const std::size_t end = std::min(text.find(';', start), text.size());
+        const std::string line = text.substr(start, end - start);
+        const std::size_t first = line.find_first_not_of(' '), last = line.find_last_not_of(' ');
+        if (first != std::string::npos) {
+            try {
+                parse_input(line.substr(first, last - first + 1), cues);
+            } catch (const std::invalid_argument& error) {
+                std::fprintf(stderr, "%s\n", error.what());
+                return false;
             }
-            ok = ok && rest[end_of] == '\0';
         }
-        if (!ok) {
-            std::fprintf(stderr, "not a cue: %s\n", cue.c_str());
-            return false;
-        }
-        cues.push_back(parsed);
         start = end + 1;
     }
     return true;
+}
+
+// The cues as JSON, for those who give the same input elsewhere.
+std::string cues_json(const std::vector<Cue>& cues)
+{
+    static const char* const kinds[] = {"press", "release", "motion", "key"};
+    std::string json = "[";
+    for (const Cue& cue : cues)
+        json += std::string(json.size() > 1 ? ", " : "") + "{\"frame\": " + std::to_string(cue.frame) +
+                ", \"kind\": \"" + kinds[cue.kind] + "\", \"button\": " + std::to_string(cue.button) +
+                ", \"character\": " + std::to_string(cue.character) + ", \"x\": " + std::to_string(cue.x) +
+                ", \"y\": " + std::to_string(cue.y) + "}";
+    return json + "]";
 }
 
 // `steps` idle calls while the program has an idle callback, each with its display.
@@ -181,13 +138,18 @@ void step(int steps)
     }
 }
 
-// The frame after the input, each cue followed by a display pass as an
-// event is, and `steps` idle calls, each with its display.
-Image frame_after(const std::vector<Cue>& cues, int steps)
+// The frame after the input: a cue at frame F comes after F idle calls,
+// each with its display, and is followed by a display pass, as an event is;
+// then `steps` idle calls, each with its display.
+Image frame_after(std::vector<Cue> cues, int steps)
 {
+    std::stable_sort(cues.begin(), cues.end(), [](const Cue& a, const Cue& b) { return a.frame < b.frame; });
     redraw();
+    int frame = 0;
     for (const Cue& cue : cues) {
-        give(cue);
+        step(cue.frame - frame);
+        frame = cue.frame;
+        give_cue(program, cue);
         redraw();
     }
     step(steps);
@@ -199,7 +161,7 @@ int usage()
     std::fprintf(stderr,
                  "usage: %s_record --film OUT.webp [--frames N] [--without-input]\n"
                  "       %s_record --still OUT.png [-- TOOLKIT OPTIONS...]\n"
-                 "       %s_record --frame OUT.png [--size WxH] [--input CUES] [--steps N] [-- TOOLKIT OPTIONS...]\n"
+                 "       %s_record --frame OUT.png [--size WxH] [--input LINES] [--steps N] [-- TOOLKIT OPTIONS...]\n"
                  "       %s_record --time N\n"
                  "       %s_record --describe\n"
                  "       %s_record --row\n",
@@ -234,7 +196,7 @@ int main(int argc, char** argv)
         } else if (arg == "--steps" && i + 1 < argc)
             steps = std::max(0, std::atoi(argv[++i]));
         else if (arg == "--input" && i + 1 < argc) {
-            if (!parse_cues(argv[++i], input))
+            if (!parse_input_lines(argv[++i], input))
                 return usage();
         } else if (arg == "--frames" && i + 1 < argc)
             frames = std::max(1, std::min(script.frames, std::atoi(argv[++i])));
@@ -261,7 +223,7 @@ int main(int argc, char** argv)
         return 2;
     }
     for (const Cue& cue : script.cues)
-        if (!takes(cue)) {
+        if (!takes(program, cue)) {
             std::fprintf(stderr, "%s: %s's film gives it input at frame %d through %s, which it never calls\n",
                          script.where, program_about.name, cue.frame, toolkit_call_for(cue));
             return 2;
@@ -288,7 +250,8 @@ int main(int argc, char** argv)
             std::fprintf(stderr, "cannot write %s\n", frame_path.c_str());
             return 1;
         }
-        std::printf("%s\n", reinterpret_cast<const char*>(glGetString(GL_VERSION)));
+        const std::string version = reinterpret_cast<const char*>(glGetString(GL_VERSION));
+        std::printf("{\"version\": %s, \"cues\": %s}\n", c_literal(version).c_str(), cues_json(input).c_str());
         return 0;
     }
     if (!still_path.empty()) {

@@ -34,7 +34,8 @@ if [ "$(id -u)" -ne 0 ]; then
     exec sudo DEMO_KEEP_ROOT="${DEMO_KEEP_ROOT:-}" DEMO_DEBIAN_MIRROR="${DEMO_DEBIAN_MIRROR:-}" \
         DEMO_RELEASE_AFTER="${DEMO_RELEASE_AFTER:-}" "$0" "$release" "${test_options[@]}"
 fi
-source "$here/tools/common.sh"
+source "$here/tools/packages.sh"
+source "$here/tools/builds.sh"
 install_missing debootstrap
 source "$here/tools/debian_source.sh"
 mirror=$(debian_mirror)

@@ -22,7 +22,7 @@ const option = (name, fallback) => {
 const browserName = option('--browser', 'chromium');
 const frames = Number(option('--frames', '200'));
 const moving = execFileSync(path.join(root, 'build/catalogue/make_catalogue'),
-    [path.join(root, 'catalogue/programs.txt'), '--moving'], { encoding: 'utf8' }).split('\n').filter(Boolean);
+    [path.join(root, 'catalogue/programs.txt'), 'list', 'moving'], { encoding: 'utf8' }).split('\n').filter(Boolean);
 const programs = readdirSync(site).filter((file) => file.endsWith('.wasm'))
     .map((file) => file.slice(0, -'.wasm'.length));
 

@@ -36,15 +36,17 @@ target_link_options(glut_runtime PRIVATE
     "-sEXPORTED_RUNTIME_METHODS=[]"
     -sEXIT_RUNTIME=1 -sINITIAL_MEMORY=64MB -sALLOW_MEMORY_GROWTH=0 -sTOTAL_STACK=1MB)
 
-# The pages, made from the catalogue and each program's own source, and what
+# The pages, made from the catalogue, each program's own source and the
+# pages' templates (web/page.html, web/index.html), and what
 # they share: the script that runs them, their style, and highlight.js (from
 # npm, as package-lock.json pins it) with its C++ grammar for the source.
 set(catalogue ${PROJECT_SOURCE_DIR}/catalogue/programs.txt)
 set(pages)
 foreach(name ${DEMO_CATALOGUE_PROGRAMS})
     add_custom_command(OUTPUT ${site}/${name}.html
-        COMMAND ${DEMO_MAKE_CATALOGUE} ${catalogue} --page ${name} ${site}/${name}.html
-        DEPENDS ${catalogue} ${DEMO_MAKE_CATALOGUE} ${PROJECT_SOURCE_DIR}/${DEMO_FOLDER_${name}}/${name}.cpp
+        COMMAND ${DEMO_MAKE_CATALOGUE} ${catalogue} page ${name} ${site}/${name}.html
+        DEPENDS ${catalogue} ${DEMO_MAKE_CATALOGUE} ${PROJECT_SOURCE_DIR}/web/page.html
+                ${PROJECT_SOURCE_DIR}/${DEMO_FOLDER_${name}}/${name}.cpp
         COMMENT "Writing ${name}'s page" VERBATIM)
     list(APPEND pages ${site}/${name}.html)
     # The index shows the gallery's picture, or its film for a program that has one.
@@ -55,8 +57,8 @@ foreach(name ${DEMO_CATALOGUE_PROGRAMS})
     endforeach()
 endforeach()
 add_custom_command(OUTPUT ${site}/index.html
-    COMMAND ${DEMO_MAKE_CATALOGUE} ${catalogue} --index ${site}/index.html
-    DEPENDS ${catalogue} ${DEMO_MAKE_CATALOGUE}
+    COMMAND ${DEMO_MAKE_CATALOGUE} ${catalogue} index ${site}/index.html
+    DEPENDS ${catalogue} ${DEMO_MAKE_CATALOGUE} ${PROJECT_SOURCE_DIR}/web/index.html
     COMMENT "Writing the pages' index" VERBATIM)
 
 set(highlight ${PROJECT_SOURCE_DIR}/node_modules/highlight.js)

@@ -23,6 +23,37 @@ bool window_viewable()
 
 } // namespace
 
+bool takes(const ProgramSetup& setup, const Cue& cue)
+{
+    switch (cue.kind) {
+    case Cue::key: return find_callback<KeyboardFunc>(setup) != nullptr;
+    case Cue::motion: return find_callback<MotionFunc>(setup) != nullptr;
+    default: return find_callback<MouseFunc>(setup) != nullptr;
+    }
+}
+
+void give_cue(const ProgramSetup& setup, const Cue& cue)
+{
+    if (cue.kind == Cue::key) {
+        if (const auto* keyboard = find_callback<KeyboardFunc>(setup))
+            keyboard->function(cue.character, cue.x, cue.y);
+    } else if (cue.kind == Cue::motion) {
+        if (const auto* motion = find_callback<MotionFunc>(setup))
+            motion->function(cue.x, cue.y);
+    } else if (const auto* mouse = find_callback<MouseFunc>(setup)) {
+        mouse->function(cue.button, cue.kind == Cue::press ? GLUT_DOWN : GLUT_UP, cue.x, cue.y);
+    }
+}
+
+const char* toolkit_call_for(const Cue& cue)
+{
+    switch (cue.kind) {
+    case Cue::key: return KeyboardFunc::toolkit_call;
+    case Cue::motion: return MotionFunc::toolkit_call;
+    default: return MouseFunc::toolkit_call;
+    }
+}
+
 bool start_in_process(const ProgramSetup& setup, const char* name, const std::vector<std::string>& args)
 {
     use_private_display();

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "demo_frame.h"
+#include "input.h"
 #include "rgb.h"
 
 // Starts the program called name with args as its command line (args[0] is
@@ -14,6 +15,15 @@
 // set-up, then handles events until the window is on the screen. False if it
 // never got there.
 bool start_in_process(const ProgramSetup& setup, const char* name, const std::vector<std::string>& args);
+
+// Whether the program has the callback a cue goes through, and the toolkit
+// call that registers that callback.
+bool takes(const ProgramSetup& setup, const Cue& cue);
+const char* toolkit_call_for(const Cue& cue);
+
+// Gives the cue to the program through its own callback, as the toolkit
+// would; a cue the program takes no input of is left out.
+void give_cue(const ProgramSetup& setup, const Cue& cue);
 
 // Handles every pending window-system event and the work it causes.
 void pump_events();

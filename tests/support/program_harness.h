@@ -14,6 +14,7 @@
 #include "demo_frame.h"
 #include "in_process.h"
 #include "mesa_quirks.h"
+#include "pixel_tolerance.h"
 #include "program_about.h"
 #include "rgb.h"
 
@@ -50,7 +51,7 @@ void run_event_loop(double seconds);
 
 // Passes when every channel is within tolerance; the message gives the
 // position, the expected and the observed colour.
-testing::AssertionResult probe_rgb(int x, int y, Rgb expected, int tolerance = 8);
+testing::AssertionResult probe_rgb(int x, int y, Rgb expected, int tolerance = pixel_tolerance);
 
 // What the window shows: -half_width..half_width across it and
 // -half_height..half_height up it, as an orthographic view or device
@@ -64,7 +65,8 @@ int view_x(const View& view, double x);
 int view_y(const View& view, double y);
 
 Rgb read_view(const View& view, double x, double y);
-testing::AssertionResult probe_view(const View& view, double x, double y, Rgb expected, int tolerance = 8);
+testing::AssertionResult probe_view(const View& view, double x, double y, Rgb expected,
+                                    int tolerance = pixel_tolerance);
 
 // Each test executable links one program's row as `program`, and its text. This fixture
 // starts it and draws once; the helpers call its input callbacks.
@@ -76,12 +78,26 @@ protected:
         start_program(program, program_about.name);
         redraw();
     }
+    // Input through the program's own callback, as the recorder gives it; a
+    // program without the callback fails the test.
+    static void give(const Cue& cue)
+    {
+        if (!takes(program, cue))
+            ADD_FAILURE() << "the program makes no " << toolkit_call_for(cue) << " call";
+        give_cue(program, cue);
+    }
     // A key, and the repaint it may ask for.
     static void key(unsigned char k)
     {
-        callback_of<KeyboardFunc>(program)(k, 0, 0);
+        give({.frame = 0, .kind = Cue::key, .character = k});
         pump_events();
     }
-    static void press(int button, int x = 0, int y = 0) { callback_of<MouseFunc>(program)(button, GLUT_DOWN, x, y); }
-    static void release(int button, int x = 0, int y = 0) { callback_of<MouseFunc>(program)(button, GLUT_UP, x, y); }
+    static void press(int button, int x = 0, int y = 0)
+    {
+        give({.frame = 0, .kind = Cue::press, .button = button, .x = x, .y = y});
+    }
+    static void release(int button, int x = 0, int y = 0)
+    {
+        give({.frame = 0, .kind = Cue::release, .button = button, .x = x, .y = y});
+    }
 };

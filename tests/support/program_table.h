@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "catalogue.h"
+#include "catalogue_table.h"
 #include "window_place.h"
 
 // A program's window as its own row sets it up.

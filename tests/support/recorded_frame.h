@@ -11,6 +11,7 @@
 #include <unistd.h>
 #include <vector>
 
+#include "pixel_tolerance.h"
 #include "png_io.h"
 #include "x_client.h"
 

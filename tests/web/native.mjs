@@ -1,0 +1,73 @@
+// The desktop's side of the pages' tests: the frame the native program
+// draws for the same input, by its recorder with Mesa's softpipe on a
+// private X server, and the comparison of a page's picture with it.
+// DEMO_RECORDERS names the recorders' folder; DEMO_PIXEL_TOLERANCE is the
+// suite's tolerance of a channel, as the C++ tests have it.
+import assert from 'node:assert/strict';
+import { execFileSync } from 'node:child_process';
+import { mkdtempSync, readFileSync, rmSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import path from 'node:path';
+import { PNG } from 'pngjs';
+
+const recorders = process.env.DEMO_RECORDERS;
+const tolerance = Number(process.env.DEMO_PIXEL_TOLERANCE);
+if (!recorders || !(tolerance >= 0))
+    throw new Error('DEMO_RECORDERS and DEMO_PIXEL_TOLERANCE are unset: ctest sets them (ctest -L web)');
+
+// Each frame once per run, kept by what makes it.
+const natives = new Map();
+let work;
+
+// The native frame of the program after the input (the catalogue's
+// notation, lines separated by ";") and `count` idle calls, with toolkit
+// options, at a size; with the GL's version, to tell whether the page's Mesa
+// is the same, and the input's cues, as the recorder read them.
+export function native(program, input, count, options = [], size = null) {
+    const id = `${program} ${input} ${count} ${options.join(' ')} ${size}`;
+    if (!natives.has(id)) {
+        work ??= mkdtempSync(path.join(tmpdir(), 'glut-demos-web-'));
+        const file = path.join(work, `${natives.size}.png`);
+        const args = ['--frame', file, '--steps', String(count)];
+        if (size)
+            args.push('--size', size.join('x'));
+        if (input)
+            args.push('--input', input);
+        args.push('--', ...options);
+        const { version, cues } = JSON.parse(execFileSync(path.join(recorders, `${program}_record`), args,
+            { encoding: 'utf8', env: { ...process.env, GALLIUM_DRIVER: 'softpipe' } }));
+        const png = PNG.sync.read(readFileSync(file));
+        natives.set(id, { version, cues, width: png.width, height: png.height, data: png.data });
+    }
+    return natives.get(id);
+}
+
+export function removeNatives() {
+    if (work)
+        rmSync(work, { recursive: true, force: true });
+}
+
+// Equal to the byte where the desktop's Mesa is the page's own series
+// (22.3); against another Mesa, at most 0.5% of the pixels off by more than
+// the tolerance in a channel.
+export function assertSamePicture(seen, expected, what) {
+    assert.deepEqual([seen.width, seen.height], [expected.width, expected.height], `${what}: size`);
+    let off = 0, first = null;
+    for (let i = 0; i < seen.data.length; i += 4) {
+        const differs = [0, 1, 2].some((c) => Math.abs(seen.data[i + c] - expected.data[i + c]) > 0);
+        const far = [0, 1, 2].some((c) => Math.abs(seen.data[i + c] - expected.data[i + c]) > tolerance);
+        if (differs && first === null) {
+            const p = i / 4;
+            first = `at (${p % seen.width}, ${Math.floor(p / seen.width)}) the page shows ` +
+                `${[...seen.data.slice(i, i + 3)]}, the desktop ${[...expected.data.slice(i, i + 3)]}`;
+        }
+        if (expected.version.includes('Mesa 22.3') ? differs : far)
+            ++off;
+    }
+    const pixels = seen.width * seen.height;
+    if (expected.version.includes('Mesa 22.3'))
+        assert.equal(off, 0, `${what}: ${off} of ${pixels} pixels differ from the desktop's softpipe; first ${first}`);
+    else
+        assert.ok(off <= pixels * 0.005, `${what}: ${off} of ${pixels} pixels differ by more than ${tolerance} ` +
+            `from the desktop's softpipe (${expected.version}, not the page's Mesa 22.3); first ${first}`);
+}
