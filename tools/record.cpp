@@ -266,7 +266,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "%s: the window never became %d x %d\n", program_about.name, script.width, script.height);
         return 1;
     }
-    const Film film{script.width, script.height, 40, record(script, frames - 1, with_input)};
+    const Film film{script.width, script.height, film_frame_ms, record(script, frames - 1, with_input)};
     if (!write_webp_film(film_path, film)) {
         std::fprintf(stderr, "cannot write %s\n", film_path.c_str());
         return 1;
