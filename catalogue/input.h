@@ -1,9 +1,7 @@
-// The notation for input that the catalogue's films use, one input a line:
-//   FRAME: press|release BUTTON [at X,Y]
-//   FRAME: drag BUTTON from X,Y by DX,DY over N frames
-//   FRAME: key C|space|escape
-// BUTTON is left, middle or right; FRAME is the frame the input comes
-// before. A drag is a press, a motion a frame to its end and the release.
+// The notation for input that the catalogue's films use, one input a line,
+// as the head of catalogue/programs.txt describes it ("0: press left",
+// "40: drag left from 320,240 by 60,-40 over 40 frames", "5: key space"); the
+// recorder's --input and the pages' tests use it too.
 #pragma once
 
 #include <string>
