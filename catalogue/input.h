@@ -1,7 +1,9 @@
 // The notation for input that the catalogue's films use, one input a line,
-// as the head of catalogue/programs.txt describes it ("0: press left",
-// "40: drag left from 320,240 by 60,-40 over 40 frames", "5: key space"); the
-// recorder's --input and the pages' tests use it too.
+// as the head of catalogue/programs.txt describes it: "0: press left",
+// "40: drag left from 320,240 by 60,-40 over 40 frames", "5: key space".
+// Each line gives the cues of one input: a drag gives a press, its motions
+// and a release. The recorder's --input and the pages' tests read the same
+// notation.
 #pragma once
 
 #include <string>
