@@ -171,6 +171,10 @@
             ? 'The window has the keys; Tab moves on.'
             : 'To give the window the keys, click it or move to it with Tab.';
     };
+    // The toolkit takes a press on the window and cancels what the browser
+    // would do with it, the focus included; a press gives the window the
+    // keys here, as a click on a desktop's window does.
+    canvas.addEventListener('mousedown', () => canvas.focus({ preventScroll: true }));
     canvas.addEventListener('focus', focusHint);
     canvas.addEventListener('blur', focusHint);
     focusHint();

@@ -85,6 +85,17 @@ for (const browserName of (process.env.DEMO_BROWSERS || browserNames.join(',')).
                     await page.close();
                 });
         }
+        test('a click on the window gives it the keys, as the page says', async () => {
+            const page = await open('material_sphere');
+            const box = await (await page.$('#canvas')).boundingBox();
+            await page.mouse.click(box.x + 100, box.y + 100);
+            await page.keyboard.press('o');
+            await nextFrames(page);
+            assert.match(await page.$eval('#focus', (p) => p.textContent), /The window has the keys/);
+            assertSamePicture(await canvas(page), native('material_sphere', `${click('left', 100, 100)}; ${keys('o')}`, 0),
+                'material_sphere after a click and o');
+            await page.close();
+        });
         test('mesh_emblem: Escape ends it with status 0, and the page says so', async () => {
             const page = await open('mesh_emblem');
             await page.focus('#canvas');
