@@ -46,21 +46,11 @@ export class Session {
         page.errors = [];
         page.on('pageerror', (error) => page.errors.push(error.message));
         page.on('console', (message) => message.type() === 'error' && page.errors.push(message.text()));
-        await watchPolicy(page);
         await page.goto(`${this.pages}/${program}.html?${query}`);
         await drawn(page, `${program}'s first frame`);
         return page;
     }
 }
-
-// Keeps what the page's content security policy refuses, from the page's
-// start on, for violations() to tell.
-export const watchPolicy = (page) => page.evaluateOnNewDocument(() => {
-    window.policyViolations = [];
-    document.addEventListener('securitypolicyviolation', (event) =>
-        window.policyViolations.push(`${event.violatedDirective} refused ${event.blockedURI}`));
-});
-export const violations = (page) => page.evaluate(() => window.policyViolations);
 
 // Waits until the program running on the page has drawn as `enough` says of
 // its display passes (by default, once or more).
