@@ -43,7 +43,8 @@ const inputs = [
     { program: 'wire_sphere_spin', input: click('middle', 10, 10), steps },
     { program: 'material_sphere', input: keys('o'), steps: 0 },
     { program: 'material_sphere', input: keys('o', 'o'), steps: 0 },
-    { program: 'mesh_emblem', input: '0: drag left from 320,240 by 60,-40 over 2 frames', steps: 0 },
+    // The spin stopped first: a user cannot press Step while dragging.
+    { program: 'mesh_emblem', input: `${keys('space')}; 0: drag left from 320,240 by 60,-40 over 2 frames`, steps: 0 },
     { program: 'mesh_emblem', input: keys('space'), steps: 3 },
     { program: 'line_stipple', args: ['-geometry', '200x120+5+5'], input: '', steps: 0 },
 ];

@@ -52,15 +52,18 @@ export class Session {
     }
 }
 
-// Waits until the program running on the page has drawn as `enough` says of
-// its display passes (by default, once or more).
-export const drawn = (page, what, enough = (passes) => passes > 0) =>
-    poll(what, async () => enough(await page.evaluate(() =>
-        (window.Module?.calledRun ? Module._glut_web_display_passes() : 0))));
+// The idle calls and display passes the page's strip shows, as a reader
+// sees them ([0, 0] before the program has drawn).
+export async function counts(page) {
+    const shown = await page.$eval('#counts', (output) => output.textContent);
+    const found = /idle calls (\d+) · display passes (\d+)/.exec(shown);
+    return found ? [Number(found[1]), Number(found[2])] : [0, 0];
+}
 
-// The toolkit's idle calls and display passes so far.
-export const counts = (page) =>
-    page.evaluate(() => [Module._glut_web_idle_calls(), Module._glut_web_display_passes()]);
+// Waits until the strip shows that the program has drawn as `enough` says
+// of its display passes (by default, once or more).
+export const drawn = (page, what, enough = (passes) => passes > 0) =>
+    poll(what, async () => enough((await counts(page))[1]));
 
 // The canvas's pixels, through a PNG: the canvas is opaque, so its colours
 // come back as they were put.
@@ -73,12 +76,13 @@ export async function canvas(page) {
 export const nextFrames = (page) => page.evaluate(() => new Promise((resolve) =>
     requestAnimationFrame(() => requestAnimationFrame(() => resolve()))));
 
-// Steps one idle call at a time, each shown before the next, while the
-// program has an idle callback.
+// Steps one idle call at a time with the strip's Step, each shown before
+// the next, while the program has an idle callback (the toolkit's state,
+// which the native recorder follows too).
 export async function step(page, count) {
     for (let i = 0; i < count && await page.evaluate(() => Module._glut_web_idling()); ++i) {
         const [idle, shown] = await counts(page);
-        await page.evaluate(() => Module._glut_web_step());
+        await page.click('#step');
         await poll('an idle call and its display', async () => {
             const [nowIdle, nowShown] = await counts(page);
             return nowIdle === idle + 1 && nowShown > shown;
