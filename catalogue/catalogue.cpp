@@ -49,6 +49,7 @@ Program program_of(Stanza& stanza)
         throw CatalogueError(moves.place, "Moves is yes or no, not: " + moves.text);
     program.moves = moves.text == "yes";
     check_page_fields(program);
+    program.inputs_taken();
     if (stanza.count("Film"))
         program.film = read_film(stanza["Film"], program.name);
     return program;
@@ -62,6 +63,29 @@ bool Program::escape_quits() const
         if (line.starts_with("Escape: ") || line == "Escape")
             return true;
     return false;
+}
+
+InputsTaken Program::inputs_taken() const
+{
+    InputsTaken taken;
+    if (takes_no_input())
+        return taken;
+    for (const std::string& line : lines_of(controls.text)) {
+        const auto colon = line.find(": ");
+        const std::string what = line.substr(0, colon);
+        if (colon == std::string::npos || what.empty())
+            throw CatalogueError(controls.place, "each of Controls' lines is \"what: effect\", not: " + line);
+        if (what.find("button") != std::string::npos)
+            taken.buttons = true;
+        else if ((what.size() == 1 && std::isgraph(static_cast<unsigned char>(what[0]))) || what == "Space" ||
+                 what == "Escape")
+            taken.keys.push_back(what);
+        else
+            throw CatalogueError(controls.place, "a line of Controls names a button, or one key as it is labelled "
+                                                 "(a character, Space or Escape), not: " +
+                                                     what);
+    }
+    return taken;
 }
 
 const Program& Catalogue::program(const std::string& name) const

@@ -43,6 +43,15 @@ struct Film {
     Place place;
 };
 
+// What a program's Controls say it takes, read from each line's part before
+// its colon: a line that names a button ("Left, middle, right button", "Drag
+// with any button") means the mouse's buttons; any other names one key as
+// its key is labelled: one character, Space or Escape.
+struct InputsTaken {
+    bool buttons = false;
+    std::vector<std::string> keys; // "o", "1", "Space", "Escape", in the Controls' order
+};
+
 struct Program {
     std::string name;
     Place place; // its Program line
@@ -51,7 +60,8 @@ struct Program {
     std::optional<Film> film;
 
     bool takes_no_input() const { return controls.text == "None."; }
-    bool escape_quits() const; // a line of its controls is Escape's
+    bool escape_quits() const;        // a line of its controls is Escape's
+    InputsTaken inputs_taken() const; // throws on a line that names neither a button nor a key
     std::string source_path() const { return folder.text + "/" + name + ".cpp"; }
 };
 

@@ -15,6 +15,33 @@ std::string list_items(const std::string& text)
     return items;
 }
 
+// The page's own controls for the input the program takes, so that a touch
+// screen reaches every one: the button a touch or pen gives, and a button
+// per key, which the page gives as the keyboard gives that key (data-key
+// holds the key's name as the browser's keyboard events do).
+std::string input_controls(const Program& program)
+{
+    const InputsTaken taken = program.inputs_taken();
+    std::string out;
+    if (taken.buttons) {
+        out += "<p class=\"inputs\" role=\"group\" aria-label=\"The button a touch or pen gives\">Touch and pen "
+               "give the";
+        const char* const names[] = {"left", "middle", "right"};
+        for (int button = 0; button < 3; ++button)
+            out += std::string(" <button type=\"button\" data-button=\"") + std::to_string(button) +
+                   "\" aria-pressed=\"" + (button == 0 ? "true" : "false") + "\">" + names[button] + "</button>";
+        out += " button.</p>\n";
+    }
+    if (!taken.keys.empty()) {
+        out += "<p class=\"inputs\" role=\"group\" aria-label=\"Keys\">Keys:";
+        for (const std::string& key : taken.keys)
+            out += " <button type=\"button\" data-key=\"" + html(key == "Space" ? " " : key) + "\">" + html(key) +
+                   "</button>";
+        out += "</p>\n";
+    }
+    return out;
+}
+
 } // namespace
 
 std::string filled(const std::string& page, const std::map<std::string, std::string>& slots)
@@ -65,6 +92,7 @@ std::string web_page(const std::string& page, const Program& program, const Sour
                          {"summary", html(program.summary.text)},
                          {"description", html(paragraph(program.description.text))},
                          {"controls", list_items(program.controls.text)},
+                         {"inputs", input_controls(program)},
                          {"try", list_items(program.try_these.text)},
                          {"source_path", html(source.path)},
                          {"source", code}});

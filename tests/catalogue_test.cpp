@@ -77,6 +77,8 @@ TEST(Catalogue, ReadsTypedRecordsWithTheirPlaces)
     EXPECT_TRUE(spin.moves);
     EXPECT_TRUE(spin.escape_quits());
     EXPECT_FALSE(spin.takes_no_input());
+    EXPECT_TRUE(spin.inputs_taken().buttons);
+    EXPECT_EQ(spin.inputs_taken().keys, std::vector<std::string>{"Escape"});
     EXPECT_EQ(spin.source_path(), "spinning/spin.cpp");
     ASSERT_TRUE(spin.film.has_value());
     EXPECT_EQ(spin.film->frames, 10);
@@ -120,6 +122,10 @@ TEST(Catalogue, EachFaultNamesItsFileAndLine)
         {14, "Film: 10 frames of 20x30, 2 idle calls apart, the picture at frame 10",
          "programs.txt:14: spin's film needs two frames or more"},
         {16, " 2: drag up from 5,6 by 4,-2 over 2 frames", "programs.txt:16: not an input of a film: 2: drag up"},
+        {7, " Middle click: turn.",
+         "programs.txt:6: a line of Controls names a button, or one key as it is "
+         "labelled (a character, Space or Escape), not: Middle click"},
+        {8, " Escape quits.", "programs.txt:6: each of Controls' lines is \"what: effect\", not: Escape quits."},
         {17, " 9: key space", "programs.txt:17: this input comes too late to show: the film's last frame is 9"},
         {4, "Sumary: a square", "programs.txt:4: a program has no field called Sumary"},
         {4, "Summary a square", "programs.txt:4: no field name in: Summary a square"},

@@ -139,8 +139,10 @@ void step(int steps)
 }
 
 // The frame after the input: a cue at frame F comes after F idle calls,
-// each with its display, and is followed by a display pass, as an event is;
-// then `steps` idle calls, each with its display.
+// each with its display, and is followed by the display pass it asks for,
+// if it asks for one (a press on the window asks for none, and a program
+// whose every pass turns it further, wire_sphere_spin, shows the
+// difference); then `steps` idle calls, each with its display.
 Image frame_after(std::vector<Cue> cues, int steps)
 {
     std::stable_sort(cues.begin(), cues.end(), [](const Cue& a, const Cue& b) { return a.frame < b.frame; });
@@ -150,7 +152,7 @@ Image frame_after(std::vector<Cue> cues, int steps)
         step(cue.frame - frame);
         frame = cue.frame;
         give_cue(program, cue);
-        redraw();
+        pump_events();
     }
     step(steps);
     return read_image();

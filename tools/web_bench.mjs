@@ -1,8 +1,10 @@
 // The web pages' benchmark: what the site downloads (gzip-compressed, as a
 // web server sends it), the time from opening a page the browser has cached
 // to its first frame, and the cost of a frame of each moving program in the
-// page against the same program natively on softpipe, measured in one run.
-//   node tools/web_bench.mjs [--browser chromium|firefox] [--frames N]
+// page against the same program natively on softpipe, measured in one run;
+// then the frames a second each moving program shows on a phone's screen at
+// device pixel ratios 1, 2 and 3.
+//   node tools/web_bench.mjs [--browser chromium|firefox] [--frames N] [--seconds S]
 // after ./test.sh (or the release and web builds): it reads build-web/site
 // and the release build's recorders and catalogue reader.
 import { execFileSync } from 'node:child_process';
@@ -41,7 +43,7 @@ const browser = await launch(browserName);
 async function open(page, name) {
     await page.goto(`${server.url}/web/${name}.html?paused`);
     for (const deadline = Date.now() + 30000; Date.now() < deadline;) {
-        const first = await page.evaluate(() => document.body.dataset.firstFrame);
+        const first = await page.evaluate(() => glutPage.firstFrame);
         if (first)
             return Number(first);
         await new Promise((resolve) => setTimeout(resolve, 20));
@@ -55,7 +57,7 @@ const firsts = [];
 for (const name of programs)
     firsts.push(`${name} ${await open(page, name)}`);
 console.log(`First frame, ms from opening a cached page in ${browserName}: ${firsts.join(', ')}`);
-console.log(`Memory: ${(await page.evaluate(() => Module.HEAPU8.length)) / 1048576} MiB of WebAssembly memory ` +
+console.log(`Memory: ${(await page.evaluate(() => glutPage.program.HEAPU8.length)) / 1048576} MiB of WebAssembly memory ` +
     'a page, fixed: a program that needed more would stop with an error');
 
 console.log(`\nA frame (idle call, display pass, frame shown), median of 3 runs of ${frames}, softpipe both:`);
@@ -67,10 +69,43 @@ for (const name of moving) {
         native.push(Number(execFileSync(path.join(root, `build/tools/${name}_record`), ['--time', String(frames)],
             { encoding: 'utf8', env: { ...process.env, GALLIUM_DRIVER: 'softpipe' } })));
         await open(page, name);
-        web.push(1000 * await page.evaluate((n) => Module._glut_web_time_frames(n), frames) / frames);
+        web.push(1000 * await page.evaluate((n) => glutPage.program._glut_web_time_frames(n), frames) / frames);
     }
     const [n, w] = [median(native), median(web)];
     console.log(`| \`${name}\` | ${n.toFixed(0)} | ${w.toFixed(0)} | ${(w / n).toFixed(2)} |`);
 }
+
+// On a phone's screen (390 x 844 page pixels) at each device pixel ratio,
+// the frames a second the page shows while the program runs, at the canvas
+// the page's pixel budget gives and at every device pixel (the page's
+// choice, which matters above ratio 1).
+const seconds = Number(option('--seconds', '3'));
+console.log(`\nFrames a second shown on a phone's screen, ${seconds} s running, in ${browserName} ` +
+    '(the browser shows at most one frame per animation frame, 60 a second):');
+console.log('| Program | ratio | canvas (budget) | frames/s | canvas (every device pixel) | frames/s |');
+console.log('|---|---:|---:|---:|---:|---:|');
+const phone = await browser.newPage();
+async function shown(name, ratio, full) {
+    await phone.setViewport({ width: 390, height: 844, deviceScaleFactor: ratio, isMobile: true, hasTouch: true });
+    await phone.goto(`${server.url}/web/${name}.html`);
+    const passes = () => phone.evaluate(() => glutPage.program?.running ? glutPage.program._glut_web_display_passes() : 0);
+    for (const deadline = Date.now() + 30000; await passes() === 0;)
+        if (Date.now() > deadline)
+            throw new Error(`${name} showed no frame`);
+    if (full) {
+        await phone.click('#full');
+        await new Promise((resolve) => setTimeout(resolve, 300));
+    }
+    const size = await phone.$eval('#canvas', (c) => `${c.width}x${c.height}`);
+    const [start, startCount] = [performance.now(), await passes()];
+    await new Promise((resolve) => setTimeout(resolve, seconds * 1000));
+    return [size, ((await passes()) - startCount) * 1000 / (performance.now() - start)];
+}
+for (const name of moving)
+    for (const ratio of [1, 2, 3]) {
+        const [size, rate] = await shown(name, ratio, false);
+        const [fullSize, fullRate] = ratio > 1 ? await shown(name, ratio, true) : [size, rate];
+        console.log(`| \`${name}\` | ${ratio} | ${size} | ${rate.toFixed(0)} | ${fullSize} | ${fullRate.toFixed(0)} |`);
+    }
 await browser.close();
 server.close();

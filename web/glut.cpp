@@ -1,104 +1,41 @@
 // The GLUT toolkit in a web page: the toolkit calls the programs and the
 // frame make, over the page's canvas, with Mesa's OSMesa drawing into memory
-// and each finished frame copied onto the canvas. One window, the canvas, at
-// the program's size; mouse and keys reach the callbacks with the toolkit's
-// codes and window coordinates; the toolkit's loop runs once per animation
-// frame of the browser: input, then a pending reshape and display, then one
-// idle call, as the desktop toolkit alternates them. The page may hold the
-// idle calls (pause) and let them through one at a time (step), resize the
-// window, and stop the program to start it afresh.
+// and each finished frame copied onto the canvas. One window, the canvas;
+// pointer and keys reach the callbacks with the toolkit's codes and window
+// coordinates; the toolkit's loop runs once per animation frame of the
+// browser: input, then a pending reshape and display, then one idle call, as
+// the desktop toolkit alternates them. The page drives the loop and its hold
+// through toolkit.h, and shows what the toolkit draws (page_bridge.h).
 //
-// Sizes a program asks for are in the pixels of a standard screen; the
-// window has devicePixelRatio times as many device pixels each way, and GL
-// draws at the device's resolution, as on a high-density desktop. Window
-// sizes, reshape and pointer positions are in device pixels.
+// Sizes a program asks for are in the pixels of a standard screen; the page
+// shows the window at as many device pixels as it chooses (the screen's
+// scale, within the room and the pixels it has), and GL draws at those, as
+// on a high-density desktop. Window sizes, reshape and pointer positions
+// are in device pixels.
 #include <GL/freeglut.h>
 #include <GL/osmesa.h>
 #include <emscripten.h>
 #include <emscripten/html5.h>
 
+#include "page_bridge.h"
+#include "toolkit.h"
+#include "window_place.h"
 #include "x_geometry.h"
 
-#include <algorithm>
-#include <cmath>
+#include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
 
-// The page's side: the screen's scale, the canvas's size, its title bar and
-// its pixels. The page sets the size the canvas is shown at (onSize).
-EM_JS(double, page_scale, (), { return window.devicePixelRatio || 1; });
-EM_JS(void, page_set_size, (int width, int height), {
-    Module.canvas.width = width;
-    Module.canvas.height = height;
-    if (Module.onSize)
-        Module.onSize(width, height);
-});
-EM_JS(void, page_set_title, (const char* title), {
-    if (Module.onTitle)
-        Module.onTitle(UTF8ToString(title));
-});
-// Copies a frame, top row first, onto the canvas, through an image kept
-// from frame to frame; GL's alpha is not the window's, which is opaque as on
-// the desktop.
-EM_JS(void, page_show, (const unsigned char* pixels, int width, int height), {
-    let image = Module.shownImage;
-    if (!image || image.width != width || image.height != height)
-        image = Module.shownImage = new ImageData(width, height);
-    image.data.set(HEAPU8.subarray(pixels, pixels + width * height * 4));
-    const words = new Uint32Array(image.data.buffer);
-    for (let i = 0; i < words.length; ++i)
-        words[i] |= 0xff000000;
-    Module.canvas.getContext('2d').putImageData(image, 0, 0);
-    if (Module.onFrame)
-        Module.onFrame();
-});
-// A point of the page (the mouse's) in the canvas's pixels, whatever size
-// the page shows the canvas at.
-EM_JS(int, page_canvas_x, (int page_x), {
-    const box = Module.canvas.getBoundingClientRect();
-    return Math.floor((page_x - box.left) * Module.canvas.width / (box.width || 1));
-});
-EM_JS(int, page_canvas_y, (int page_y), {
-    const box = Module.canvas.getBoundingClientRect();
-    return Math.floor((page_y - box.top) * Module.canvas.height / (box.height || 1));
-});
-// Runs the toolkit's loop at the browser's animation frames until the program
-// has ended (an exit ends the runtime, ABORT) or the page has stopped it,
-// and leaves main without
-// ending the program, as Emscripten's "unwind" does.
-EM_JS(void, page_run_loop, (), {
-    function pass()
-    {
-        if (ABORT)
-            return;
-        try {
-            if (!Module._glut_web_loop_pass())
-                return;
-        } catch (e) {
-            if (e instanceof ExitStatus)
-                return;
-            throw e;
-        }
-        requestAnimationFrame(pass);
-    }
-    requestAnimationFrame(pass);
-    throw "unwind";
-});
-EM_JS(int, page_screen_width, (), { return screen.width; });
-EM_JS(int, page_screen_height, (), { return screen.height; });
-
 namespace {
-
-const char* const canvas = "#canvas";
 
 // What glutInit and the glutInit* calls set for the window to come.
 std::string program_name = "glut";
 unsigned display_mode = GLUT_RGBA | GLUT_SINGLE | GLUT_DEPTH;
-int init_x = -1, init_y = -1, init_width = 300, init_height = 300;
-bool place_given = false, size_given = false, gl_debug = false, initialised = false;
+int init_x = -1, init_y = -1, init_width = toolkit_default_size, init_height = toolkit_default_size;
+bool gl_debug = false, initialised = false;
 
 // The window: its GL context and the memory it draws into.
 OSMesaContext context = nullptr;
@@ -121,16 +58,28 @@ struct Input {
 };
 std::vector<Input> inputs;
 int buttons_down = 0; // a bit per toolkit button
+int touch_button = 0; // the toolkit's button a touch or pen gives
 
 // The page's hold on the idle calls, and what the loop has done.
 bool paused = false, stopped = false;
 int steps_allowed = 0;
-long idle_calls = 0, display_passes = 0;
+long idle_call_count = 0, display_pass_count = 0;
 double start_time = 0;
+
+// A message as the desktop toolkit words its own.
+void say(const char* format, ...)
+{
+    std::fprintf(stderr, "freeglut (%s): ", program_name.c_str());
+    va_list arguments;
+    va_start(arguments, format);
+    std::vfprintf(stderr, format, arguments);
+    va_end(arguments);
+    std::fputc('\n', stderr);
+}
 
 [[noreturn]] void fail(const char* message)
 {
-    std::fprintf(stderr, "freeglut (%s): %s\n", program_name.c_str(), message);
+    say("%s", message);
     std::exit(1);
 }
 
@@ -142,51 +91,23 @@ void use_geometry(const char* text)
     if (geometry.has_size()) {
         init_width = static_cast<int>(geometry.width);
         init_height = static_cast<int>(geometry.height);
-        size_given = true;
     }
     if (geometry.has_x)
-        init_x = geometry.from_right ? geometry.x + page_screen_width() - init_width : geometry.x;
+        init_x = geometry.from_right ? geometry.x + page::screen_width() - init_width : geometry.x;
     if (geometry.has_y)
-        init_y = geometry.from_bottom ? geometry.y + page_screen_height() - init_height : geometry.y;
-    place_given = place_given || (geometry.has_x && geometry.has_y);
+        init_y = geometry.from_bottom ? geometry.y + page::screen_height() - init_height : geometry.y;
 }
 
 void show()
 {
     glFinish();
-    page_show(pixels.data(), width, height);
+    page::show(pixels.data(), width, height);
 }
 
 void check_gl_errors()
 {
     for (GLenum error = glGetError(); error != GL_NO_ERROR; error = glGetError())
-        std::fprintf(stderr, "freeglut (%s): GL error: %s\n", program_name.c_str(),
-                     reinterpret_cast<const char*>(gluErrorString(error)));
-}
-
-EM_BOOL on_button(int type, const EmscriptenMouseEvent* event, void*)
-{
-    if (event->button < 0 || event->button > 2)
-        return EM_FALSE;
-    const int bit = 1 << event->button;
-    const bool down = type == EMSCRIPTEN_EVENT_MOUSEDOWN;
-    if (!down && !(buttons_down & bit))
-        return EM_FALSE; // a release of a press that was not the canvas's
-    buttons_down = down ? buttons_down | bit : buttons_down & ~bit;
-    // The DOM's buttons 0, 1, 2 are left, middle, right, as the toolkit's are.
-    inputs.push_back({Input::button, event->button, down ? GLUT_DOWN : GLUT_UP,
-                      page_canvas_x(static_cast<int>(event->clientX)),
-                      page_canvas_y(static_cast<int>(event->clientY))});
-    return EM_TRUE;
-}
-
-EM_BOOL on_move(int, const EmscriptenMouseEvent* event, void*)
-{
-    if (buttons_down == 0)
-        return EM_FALSE;
-    inputs.push_back({Input::motion, 0, 0, page_canvas_x(static_cast<int>(event->clientX)),
-                      page_canvas_y(static_cast<int>(event->clientY))});
-    return EM_TRUE;
+        say("GL error: %s", reinterpret_cast<const char*>(gluErrorString(error)));
 }
 
 // The character a key types, as X's key lookup gives it; 0 for none.
@@ -232,7 +153,7 @@ void display_pass()
     redisplay_pending = false;
     if (display_callback)
         display_callback();
-    ++display_passes;
+    ++display_pass_count;
     if (gl_debug)
         check_gl_errors();
     if (!(display_mode & GLUT_DOUBLE))
@@ -241,13 +162,33 @@ void display_pass()
 
 void idle_call()
 {
-    ++idle_calls;
+    ++idle_call_count;
     idle_callback();
 }
 
-// One pass of the toolkit's loop, once per animation frame.
-void loop_pass()
+// The window takes a new size: the program's reshape runs, then its display.
+void resize_window(int w, int h)
 {
+    if (w <= 0 || h <= 0 || (w == width && h == height))
+        return;
+    width = w;
+    height = h;
+    pixels.assign(static_cast<size_t>(w) * h * 4, 0);
+    if (!OSMesaMakeCurrent(context, pixels.data(), GL_UNSIGNED_BYTE, w, h))
+        fail("cannot make the window's GL context current");
+    OSMesaPixelStore(OSMESA_Y_UP, 0); // top row first, as the canvas takes it
+    page::set_size(w, h);
+    reshape_pending = redisplay_pending = true;
+}
+
+} // namespace
+
+namespace toolkit {
+
+bool loop_pass()
+{
+    if (stopped)
+        return false;
     std::vector<Input> waiting;
     waiting.swap(inputs);
     for (const Input& input : waiting)
@@ -266,66 +207,77 @@ void loop_pass()
             --steps_allowed;
         idle_call();
     }
+    return true;
 }
 
-// A size the program asks for, in the device's pixels.
-int scaled(int size) { return std::max(1, static_cast<int>(std::lround(size * page_scale()))); }
-
-void make_buffer(int w, int h)
-{
-    width = w;
-    height = h;
-    pixels.assign(static_cast<size_t>(w) * h * 4, 0);
-    if (!OSMesaMakeCurrent(context, pixels.data(), GL_UNSIGNED_BYTE, w, h))
-        fail("cannot make the window's GL context current");
-    OSMesaPixelStore(OSMESA_Y_UP, 0); // top row first, as the canvas takes it
-    page_set_size(w, h);
-}
-
-} // namespace
-
-// The page's controls, called from its script.
-extern "C" {
-EMSCRIPTEN_KEEPALIVE void glut_web_hold(int steps)
+void hold(int steps)
 {
     paused = true;
     steps_allowed = steps;
 }
-EMSCRIPTEN_KEEPALIVE void glut_web_run() { paused = false; }
-// One pass of the loop; 0 once the page has stopped the program.
-EMSCRIPTEN_KEEPALIVE int glut_web_loop_pass()
-{
-    if (!stopped)
-        loop_pass();
-    return !stopped;
-}
-// The page has resized the window, as a user resizes a desktop window:
-// the program's reshape runs, then its display.
-EMSCRIPTEN_KEEPALIVE void glut_web_resize(int w, int h)
-{
-    if (context == nullptr || stopped || w <= 0 || h <= 0 || (w == width && h == height))
-        return;
-    make_buffer(w, h);
-    reshape_pending = redisplay_pending = true;
-}
-// The page is done with this program: its loop ends and its input goes
-// nowhere, so that a fresh start can take the canvas.
-EMSCRIPTEN_KEEPALIVE void glut_web_stop()
-{
-    stopped = true;
-    emscripten_html5_remove_all_event_listeners();
-}
-EMSCRIPTEN_KEEPALIVE void glut_web_step()
+
+void run() { paused = false; }
+
+void step()
 {
     if (idle_callback)
         ++steps_allowed;
 }
-EMSCRIPTEN_KEEPALIVE int glut_web_idling() { return idle_callback != nullptr; }
-EMSCRIPTEN_KEEPALIVE long glut_web_idle_calls() { return idle_calls; }
-EMSCRIPTEN_KEEPALIVE long glut_web_display_passes() { return display_passes; }
-// For the benchmark: milliseconds that `frames` idle calls take, each with
-// its display pass and its frame shown, run back to back.
-EMSCRIPTEN_KEEPALIVE double glut_web_time_frames(int frames)
+
+void stop()
+{
+    stopped = true;
+    page::forget_pointer();
+    emscripten_html5_remove_all_event_listeners();
+}
+
+void resize(int w, int h)
+{
+    if (context != nullptr && !stopped)
+        resize_window(w, h);
+}
+
+// A mouse presses and releases its own buttons, several at once if the
+// user chords them; a touch or a pen presses the chosen button while it
+// touches. A change of buttons is a press or release of each that changed,
+// at the pointer's place; a move with buttons held is motion. Nothing the
+// window did not see pressed is released, and a move with nothing pressed
+// on the window is nobody's motion, as the desktop toolkit has it.
+void pointer(PointerEvent event, bool mouse, int dom_buttons, int x, int y)
+{
+    if (event == pointer_move && buttons_down == 0)
+        return;
+    int held = 0;
+    if (event == pointer_up)
+        held = 0;
+    else if (mouse)
+        held = (dom_buttons & 1) | (dom_buttons & 4 ? 2 : 0) | (dom_buttons & 2 ? 4 : 0);
+    else
+        held = event == pointer_down ? 1 << touch_button : buttons_down;
+    if (held == buttons_down) {
+        if (held != 0 && event == pointer_move)
+            inputs.push_back({Input::motion, 0, 0, x, y});
+        return;
+    }
+    for (int button = 0; button < 3; ++button) {
+        const int bit = 1 << button;
+        if ((held ^ buttons_down) & bit)
+            inputs.push_back({Input::button, button, (held & bit) ? GLUT_DOWN : GLUT_UP, x, y});
+    }
+    buttons_down = held;
+}
+
+void choose_touch_button(int button)
+{
+    if (button >= 0 && button <= 2)
+        touch_button = button;
+}
+
+bool idling() { return idle_callback != nullptr; }
+long idle_calls() { return idle_call_count; }
+long display_passes() { return display_pass_count; }
+
+double time_frames(int frames)
 {
     const double start = emscripten_get_now();
     for (int i = 0; i < frames && idle_callback; ++i) {
@@ -335,7 +287,8 @@ EMSCRIPTEN_KEEPALIVE double glut_web_time_frames(int frames)
     glFinish();
     return emscripten_get_now() - start;
 }
-}
+
+} // namespace toolkit
 
 void FGAPIENTRY glutInit(int* argc, char** argv)
 {
@@ -382,14 +335,12 @@ void FGAPIENTRY glutInitWindowPosition(int x, int y)
 {
     init_x = x;
     init_y = y;
-    place_given = x >= 0 && y >= 0;
 }
 
 void FGAPIENTRY glutInitWindowSize(int w, int h)
 {
     init_width = w;
     init_height = h;
-    size_given = w > 0 && h > 0;
 }
 
 int FGAPIENTRY glutCreateWindow(const char* title)
@@ -402,23 +353,17 @@ int FGAPIENTRY glutCreateWindow(const char* title)
     context = OSMesaCreateContextExt(OSMESA_RGBA, depth, stencil, accumulation, nullptr);
     if (context == nullptr)
         fail("cannot create a GL context");
-    make_buffer(scaled(size_given ? init_width : 300), scaled(size_given ? init_height : 300));
-    page_set_title(title);
-    emscripten_set_mousedown_callback(canvas, nullptr, EM_TRUE, on_button);
-    emscripten_set_mouseup_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, nullptr, EM_TRUE, on_button);
-    emscripten_set_mousemove_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, nullptr, EM_TRUE, on_move);
-    emscripten_set_keydown_callback(canvas, nullptr, EM_TRUE, on_key);
-    reshape_pending = redisplay_pending = true;
+    const bool sized = init_width > 0 && init_height > 0;
+    int w = sized ? init_width : toolkit_default_size, h = sized ? init_height : toolkit_default_size;
+    page::window_size(w, h);
+    resize_window(w, h);
+    page::set_title(title);
+    page::listen_to_pointer();
+    emscripten_set_keydown_callback("#canvas", nullptr, EM_TRUE, on_key);
     return 1;
 }
 
-void FGAPIENTRY glutReshapeWindow(int w, int h)
-{
-    if (w <= 0 || h <= 0 || (w == width && h == height))
-        return;
-    make_buffer(w, h);
-    reshape_pending = redisplay_pending = true;
-}
+void FGAPIENTRY glutReshapeWindow(int w, int h) { resize_window(w, h); }
 
 void FGAPIENTRY glutDisplayFunc(void (*callback)()) { display_callback = callback; }
 void FGAPIENTRY glutReshapeFunc(void (*callback)(int, int)) { reshape_callback = callback; }
@@ -438,8 +383,8 @@ void FGAPIENTRY glutSwapBuffers()
 int FGAPIENTRY glutGet(GLenum what)
 {
     switch (what) {
-    case GLUT_SCREEN_WIDTH: return page_screen_width();
-    case GLUT_SCREEN_HEIGHT: return page_screen_height();
+    case GLUT_SCREEN_WIDTH: return page::screen_width();
+    case GLUT_SCREEN_HEIGHT: return page::screen_height();
     case GLUT_WINDOW_X:
     case GLUT_WINDOW_Y: return 0;
     case GLUT_WINDOW_WIDTH: return width;
@@ -451,10 +396,7 @@ int FGAPIENTRY glutGet(GLenum what)
     case GLUT_INIT_WINDOW_HEIGHT: return init_height;
     case GLUT_INIT_DISPLAY_MODE: return static_cast<int>(display_mode);
     case GLUT_ELAPSED_TIME: return static_cast<int>(emscripten_get_now() - start_time);
-    default:
-        std::fprintf(stderr, "freeglut (%s): glutGet(): missing enum handle %d\n", program_name.c_str(),
-                     static_cast<int>(what));
-        return -1;
+    default: say("glutGet(): missing enum handle %d", static_cast<int>(what)); return -1;
     }
 }
 
@@ -464,5 +406,5 @@ void FGAPIENTRY glutMainLoop()
         fail("glutMainLoop called with no window");
     // The browser calls the loop at its animation frames; this call does
     // not return, as the desktop toolkit's does not.
-    page_run_loop();
+    page::run_loop();
 }

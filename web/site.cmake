@@ -18,7 +18,9 @@ add_custom_command(OUTPUT ${exports}
     COMMENT "Reading what the programs' modules import" VERBATIM)
 add_custom_target(web_exports DEPENDS ${exports})
 
-add_executable(glut_runtime ${PROJECT_SOURCE_DIR}/web/launcher.cpp)
+# The page's calls into the toolkit (controls.cpp) are the executable's own:
+# nothing calls them from C++, so from a library the linker would leave them out.
+add_executable(glut_runtime ${PROJECT_SOURCE_DIR}/web/launcher.cpp ${PROJECT_SOURCE_DIR}/web/controls.cpp)
 target_link_libraries(glut_runtime PRIVATE demo_frame GLUT::GLUT OpenGL::GLU OpenGL::GL)
 add_dependencies(glut_runtime web_exports)
 set_target_properties(glut_runtime PROPERTIES SUFFIX .js LINK_DEPENDS ${exports} RUNTIME_OUTPUT_DIRECTORY ${site}/runtime)

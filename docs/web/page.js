@@ -1,9 +1,10 @@
 // Runs the program a page is for and gives the learner its controls: loads
 // the runtime module every page shares with the program's own module, hands
 // it the command line, and starts it afresh on Restart or a new command
-// line. The window can be resized by its corner; the strip pauses, steps and
-// counts; the program's source is highlighted with its idea marked. The URL
-// may hold
+// line. The window fits the page's width and can be resized by its corner;
+// the strip pauses, steps and counts; the page's own buttons give the
+// program's mouse buttons and keys to a touch screen; the program's source
+// is highlighted with its idea marked. The URL may hold
 //   ?args=...   the command line after the program's name, split at spaces
 //   ?paused     no idle call before the first Step
 //   ?steps=N    N idle calls, each with its display, then held
@@ -30,12 +31,60 @@
     const query = new URLSearchParams(location.search);
     const held = query.has('paused') || query.has('steps');
     const steps = Math.max(0, parseInt(query.get('steps') || '0', 10) || 0);
-    const canvas = $('canvas'), client = $('client');
+    const canvas = $('canvas'), client = $('client'), stage = document.querySelector('.stage');
     const argsField = $('args'), pause = $('pause'), step = $('step'), restart = $('restart'), launch = $('start');
+    const full = $('full');
     argsField.value = query.get('args') || '';
 
-    // The program now running: its module, and what the strip shows of it.
-    let program = null;
+    // The canvas draws at most this many device pixels, unless the reader
+    // asks for every one: softpipe's work grows with them, and at a phone's
+    // ratio of 3 a window would cost nine times its standard pixels.
+    const pixelBudget = 1024 * 1024;
+
+    // The page's state: the program now running (its Emscripten module),
+    // the device pixels per page pixel the window is drawn at, and the
+    // button a touch or pen gives.
+    const state = { program: null, scale: 1, touchButton: 0 };
+    // For the benchmark (tools/web_bench.mjs): when the first frame was shown,
+    // and the running program's module.
+    window.glutPage = { firstFrame: null, get program() { return state.program; } };
+
+    const live = () => state.program && state.program.running && !state.program.ended;
+
+    // Device pixels per page pixel for a window of width by height page
+    // pixels: the screen's own, within the budget (never below one).
+    function pixelScale(width, height) {
+        const ratio = window.devicePixelRatio || 1;
+        if (full.checked)
+            return ratio;
+        return Math.min(ratio, Math.max(1, Math.sqrt(pixelBudget / (width * height))));
+    }
+
+    // The window a program asks for, in standard pixels, as the page shows
+    // it: no wider than the page has room for, keeping its aspect, as a
+    // desktop fits a window to its screen; in device pixels.
+    function windowSize(width, height) {
+        const room = Math.max(32, Math.floor(stage.clientWidth) - 2); // less the window's border
+        if (width > room) {
+            height = Math.max(1, Math.round(height * room / width));
+            width = room;
+        }
+        state.scale = pixelScale(width, height);
+        return [Math.max(1, Math.round(width * state.scale)), Math.max(1, Math.round(height * state.scale))];
+    }
+
+    // The window drawn again at the scale its size and the screen call for,
+    // after the user resized it, the screen's ratio changed or the reader
+    // chose every device pixel: the program's reshape runs with the new size.
+    function rescale() {
+        if (!live())
+            return;
+        const width = client.clientWidth, height = client.clientHeight;
+        state.scale = pixelScale(width, height);
+        const pixels = [Math.round(width * state.scale), Math.round(height * state.scale)];
+        if (pixels[0] !== canvas.width || pixels[1] !== canvas.height)
+            state.program._glut_web_resize(pixels[0], pixels[1]);
+    }
 
     function start(paused, steps) {
         const lines = [];
@@ -57,22 +106,23 @@
                 $('messages').textContent = lines.join('\n');
             },
             onFrame: () => {
-                document.body.dataset.firstFrame ??= Math.round(performance.now());
+                window.glutPage.firstFrame ??= Math.round(performance.now());
                 module.frames.push(performance.now());
             },
             onTitle: (title) => {
                 $('title').textContent = title;
                 document.title = title + ' (' + name + ')';
             },
+            windowSize,
             // The window at the size the toolkit made it, in the page's pixels.
             onSize: (width, height) => {
-                const scale = window.devicePixelRatio || 1;
-                client.style.width = width / scale + 'px';
-                client.style.height = height / scale + 'px';
+                client.style.width = width / state.scale + 'px';
+                client.style.height = height / state.scale + 'px';
             },
             onRuntimeInitialized: () => {
                 if (module.paused)
                     module._glut_web_hold(steps);
+                module._glut_web_touch_button(state.touchButton);
                 module.running = true;
                 say('Running.');
                 showStrip();
@@ -80,7 +130,6 @@
             // Every way the program ends comes here, its exit status with it.
             onExit: (code) => {
                 module.ended = true;
-                document.body.dataset.exitStatus = code;
                 say(name + ' ended with status ' + code + '.');
                 showStrip();
             },
@@ -91,37 +140,43 @@
             },
         };
         $('messages').textContent = '';
-        delete document.body.dataset.exitStatus;
         say('Loading ' + name + '...');
-        program = window.Module = module;
+        state.program = module;
         showStrip();
         GlutRuntime(module);
     }
 
     function stop() {
-        if (program && program.running && !program.ended)
-            program._glut_web_stop();
-        if (program)
-            program.ended = true;
+        if (live())
+            state.program._glut_web_stop();
+        if (state.program)
+            state.program.ended = true;
     }
 
     // A program still loading cannot be stopped yet: Restart and Start
-    // wait for it to run or end.
+    // wait for it to run or end. Step is for a held program that has idle
+    // calls to make.
     function showStrip() {
-        const live = program.running && !program.ended;
+        const program = state.program;
         const settled = program.running || program.ended;
         pause.textContent = program.paused ? 'Run' : 'Pause';
-        pause.disabled = !live;
-        step.disabled = !live || !program.paused;
+        pause.disabled = !live();
+        step.disabled = !live() || !program.paused || !program._glut_web_idling();
         restart.disabled = launch.disabled = !settled;
+        for (const control of document.querySelectorAll('[data-key]'))
+            control.disabled = !live();
     }
 
     // The counts of idle calls and display passes, and the frames shown in
-    // the last second, at every animation frame while the program runs.
+    // the last second, at every animation frame while the program runs; the
+    // screen's ratio followed.
     function showCounts() {
-        if (program && program.running && !program.ended) {
+        followRatio();
+        if (live()) {
+            const program = state.program;
             const now = performance.now();
             program.frames = program.frames.filter((time) => now - time < 1000);
+            showStrip();
             $('counts').textContent = 'idle calls ' + program._glut_web_idle_calls() + ' · display passes ' +
                 program._glut_web_display_passes() + ' · ' + program.frames.length + ' frames/s';
         }
@@ -129,15 +184,16 @@
     }
 
     pause.addEventListener('click', () => {
+        const program = state.program;
         program.paused = !program.paused;
         program.paused ? program._glut_web_hold(0) : program._glut_web_run();
         showStrip();
     });
-    step.addEventListener('click', () => program._glut_web_step());
+    step.addEventListener('click', () => state.program._glut_web_step());
     // A restart keeps the hold: a paused program starts afresh held.
     restart.addEventListener('click', () => {
         stop();
-        start(program.paused, 0);
+        start(state.program.paused, 0);
     });
     // A new command line starts the program afresh with it, and goes into
     // the URL, so that a link shows the same start.
@@ -150,31 +206,51 @@
                                       : url.searchParams.set('args', argsField.value.trim());
         history.replaceState(null, '', url);
         stop();
-        start(program.paused, 0);
+        start(state.program.paused, 0);
     });
 
-    // Dragging the window's corner resizes the canvas: the program's reshape
-    // runs with the new size in device pixels.
-    new ResizeObserver(() => {
-        if (!program || !program.running || program.ended)
-            return;
-        const scale = window.devicePixelRatio || 1;
-        const width = Math.round(client.clientWidth * scale), height = Math.round(client.clientHeight * scale);
-        if (width !== canvas.width || height !== canvas.height)
-            program._glut_web_resize(width, height);
-    }).observe(client);
+    // The program's input from the page's own buttons, for a screen with no
+    // mouse buttons or keyboard to give it: which button a touch or pen
+    // presses, and each key the program takes, given to the window as the
+    // keyboard gives it.
+    for (const choice of document.querySelectorAll('[data-button]')) {
+        choice.addEventListener('click', () => {
+            state.touchButton = Number(choice.dataset.button);
+            for (const other of document.querySelectorAll('[data-button]'))
+                other.setAttribute('aria-pressed', String(other === choice));
+            if (live())
+                state.program._glut_web_touch_button(state.touchButton);
+        });
+    }
+    for (const key of document.querySelectorAll('[data-key]')) {
+        key.addEventListener('click', () => {
+            if (live())
+                canvas.dispatchEvent(new KeyboardEvent('keydown', { key: key.dataset.key, bubbles: true, cancelable: true }));
+        });
+    }
 
-    // The right button is a program's, not the browser's menu's.
-    canvas.addEventListener('contextmenu', (event) => event.preventDefault());
+    // Dragging the window's corner resizes the canvas; a change of the
+    // screen's ratio (a zoom, another screen: followRatio) or of the choice
+    // of every device pixel draws it again at the new scale.
+    new ResizeObserver(rescale).observe(client);
+    full.addEventListener('change', rescale);
+    // The choice matters only where a page pixel has more than one device
+    // pixel. The screen's ratio is looked at every animation frame: not every
+    // browser tells a change of it to a media query on the resolution.
+    let ratio = null;
+    function followRatio() {
+        if (window.devicePixelRatio !== ratio) {
+            ratio = window.devicePixelRatio;
+            $('full-choice').hidden = (ratio || 1) <= 1;
+            rescale();
+        }
+    }
+
     const focusHint = () => {
         $('focus').textContent = document.activeElement === canvas
             ? 'The window has the keys; Tab moves on.'
             : 'To give the window the keys, click it or move to it with Tab.';
     };
-    // The toolkit takes a press on the window and cancels what the browser
-    // would do with it, the focus included; a press gives the window the
-    // keys here, as a click on a desktop's window does.
-    canvas.addEventListener('mousedown', () => canvas.focus({ preventScroll: true }));
     canvas.addEventListener('focus', focusHint);
     canvas.addEventListener('blur', focusHint);
     focusHint();

@@ -13,7 +13,9 @@ import { existsSync, readFileSync } from 'node:fs';
 import path from 'node:path';
 import { after, before, describe, test } from 'node:test';
 import { browserNames } from '../../web/browsers.mjs';
-import { canvas, counts, drawn, give, nextFrames, poll, Session, step } from './harness.mjs';
+import {
+    canvas, counts, drawn, exitStatus, give, nextFrames, poll, Session, step, tabToWindow, violations, watchPolicy,
+} from './harness.mjs';
 import { assertSamePicture, native, removeNatives } from './native.mjs';
 
 const site = process.env.DEMO_SITE;
@@ -26,6 +28,16 @@ const catalogue = (list) =>
 const programs = catalogue('programs');
 const moving = catalogue('moving');
 const steps = 7;
+
+// The controls each page offers a touch screen, as the page has them: the
+// choice of button a touch gives, and a button per key (the notation's
+// names: space, escape, or the character).
+const controlsOffered = programs.map((program) => {
+    const page = readFileSync(path.join(site, 'web', `${program}.html`), 'utf8');
+    const keys = [...page.matchAll(/data-key="([^"]*)"/g)]
+        .map(([, key]) => (key === ' ' ? 'space' : key === 'Escape' ? 'escape' : key));
+    return { program, buttons: page.includes('data-button='), keys };
+}).filter(({ buttons, keys }) => buttons || keys.length > 0);
 
 // Input in the catalogue's notation, lines separated by ";", which the
 // recorder reads and gives back as cues, for the browser's own input.
@@ -58,62 +70,133 @@ for (const browserName of (process.env.DEMO_BROWSERS || browserNames.join(',')).
 
         for (const program of programs) {
             test(`${program}: the first frame is the desktop's`, async () => {
+                const expected = native(program, '', 0);
                 const page = await open(program);
-                assertSamePicture(await canvas(page), native(program, '', 0), program);
+                assertSamePicture(await canvas(page), await expected, program);
                 assert.deepEqual(await counts(page), [0, 1], `${program}: held before its first idle call`);
                 assert.deepEqual(page.errors, [], `${program}: errors on the page`);
-                await page.close();
+                assert.deepEqual(await violations(page), [], `${program}: what its security policy refused`);
             });
         }
         for (const program of moving) {
             test(`${program}: after ${steps} idle calls, the desktop's frame`, async () => {
+                const expected = native(program, '', steps);
                 const page = await open(program, `steps=${steps}`);
                 await poll(`${steps} idle calls`, async () => (await counts(page))[0] === steps);
                 await poll('the last one shown', async () => (await counts(page))[1] === steps + 1);
-                assertSamePicture(await canvas(page), native(program, '', steps), `${program} after ${steps}`);
-                await page.close();
+                assertSamePicture(await canvas(page), await expected, `${program} after ${steps}`);
             });
         }
         for (const { program, args = [], input, steps: count } of inputs) {
             test(`${program} ${args.join(' ')}: ${input} then ${count} idle calls, as on the desktop`,
                 async () => {
+                    const pending = native(program, input, count, args);
                     const page = await open(program, `paused&args=${encodeURIComponent(args.join(' '))}`);
-                    const expected = native(program, input, count, args);
+                    const expected = await pending;
                     await give(page, expected.cues);
                     await step(page, count);
                     assertSamePicture(await canvas(page), expected, program);
-                    await page.close();
                 });
         }
         test('a click on the window gives it the keys, as the page says', async () => {
+            const expected = native('material_sphere', `${click('left', 100, 100)}; ${keys('o')}`, 0);
             const page = await open('material_sphere');
             const box = await (await page.$('#canvas')).boundingBox();
             await page.mouse.click(box.x + 100, box.y + 100);
             await page.keyboard.press('o');
             await nextFrames(page);
             assert.match(await page.$eval('#focus', (p) => p.textContent), /The window has the keys/);
-            assertSamePicture(await canvas(page), native('material_sphere', `${click('left', 100, 100)}; ${keys('o')}`, 0),
-                'material_sphere after a click and o');
+            assertSamePicture(await canvas(page), await expected, 'material_sphere after a click and o');
+        });
+        // The page's own controls and a finger, as on a touch screen, give
+        // what the mouse and keyboard give the native program: every button
+        // a touch can be given and every key each page offers.
+        for (const { program, buttons, keys: offered } of controlsOffered) {
+            const moves = moving.includes(program);
+            const lines = [];
+            let frame = 0;
+            const next = () => (moves ? (frame += 3) - 3 : 0);
+            if (buttons)
+                for (const button of ['left', 'middle', 'right']) {
+                    const at = next();
+                    lines.push(`${at}: press ${button} at 120,90`, `${at}: release ${button} at 120,90`);
+                }
+            for (const key of offered.filter((key) => key !== 'escape'))
+                lines.push(`${next()}: key ${key}`);
+            const input = lines.join('; ');
+            test(`${program}: by touch and the page's buttons, ${input}, as on the desktop`, async () => {
+                const pending = native(program, input, moves ? 3 : 0);
+                const page = await open(program, 'paused', { hasTouch: true });
+                const expected = await pending;
+                await give(page, expected.cues, 'touch');
+                await step(page, moves ? 3 : 0);
+                assertSamePicture(await canvas(page), expected, `${program} by touch`);
+                if (offered.includes('escape')) {
+                    await page.tap('[data-key="Escape"]');
+                    assert.equal(await exitStatus(page), '0', `${program}: its Escape button ends it`);
+                }
+                assert.deepEqual(page.errors, []);
+            });
+        }
+        test('mesh_emblem: a finger\'s drag turns the scene as the mouse\'s drag does', async () => {
+            const pending = native('mesh_emblem', `${keys('space')}; 0: drag left from 320,240 by 60,-40 over 2 frames`, 0);
+            const page = await open('mesh_emblem', 'paused', { hasTouch: true });
+            const expected = await pending;
+            await give(page, expected.cues, 'touch');
+            assertSamePicture(await canvas(page), expected, 'mesh_emblem dragged by a finger');
+        });
+        // A phone's screen: the page fits its width, the window shown at the
+        // width that fits, and the picture is the native program's at the
+        // size the canvas has (its device pixels, within the page's budget).
+        const phone = { width: 390, height: 844, deviceScaleFactor: 3, isMobile: true, hasTouch: true };
+        for (const program of programs) {
+            test(`${program}: on a phone, the page fits and the picture is the desktop's at its size`, async () => {
+                const page = await open(program, 'paused', phone);
+                const [wide, room] = await page.evaluate(() => [document.documentElement.scrollWidth, innerWidth]);
+                assert.ok(wide <= room, `${program}: the page is ${wide} pixels wide on a screen of ${room}`);
+                const size = await page.$eval('#canvas', (c) => [c.width, c.height]);
+                assertSamePicture(await canvas(page), await native(program, '', 0, [], size), `${program} at ${size.join('x')}`);
+                assert.deepEqual(page.errors, []);
+                assert.deepEqual(await violations(page), [], `${program}: what its security policy refused`);
+            });
+        }
+        test('the index fits a phone\'s screen', async () => {
+            const page = await session.browser.newPage();
+            await page.setViewport(phone);
+            await page.goto(`${session.pages}/index.html`);
+            const [wide, room] = await page.evaluate(() => [document.documentElement.scrollWidth, innerWidth]);
+            assert.ok(wide <= room, `the index is ${wide} pixels wide on a screen of ${room}`);
             await page.close();
+        });
+        test('a change of the screen\'s ratio draws the window again at the new ratio', async () => {
+            const page = await open('color_cube');
+            const before = await page.$eval('#canvas', (c) => [c.width, c.height]);
+            await page.setViewport({ width: 1280, height: 1000, deviceScaleFactor: 2 });
+            const size = await poll('the canvas at twice its pixels', () => page.$eval('#canvas', (c, before) =>
+                c.width === 2 * before[0] && c.height === 2 * before[1] && [c.width, c.height], before));
+            await drawn(page, 'the frame at the new size', (passes) => passes > 1);
+            await nextFrames(page);
+            assertSamePicture(await canvas(page), await native('color_cube', '', 0, [], size), `color_cube at ${size.join('x')}`);
         });
         test('mesh_emblem: Escape ends it with status 0, and the page says so', async () => {
             const page = await open('mesh_emblem');
-            await page.focus('#canvas');
+            await tabToWindow(page);
             await page.keyboard.press('Escape');
-            const status = await poll('the end', () => page.evaluate(() => document.body.dataset.exitStatus));
+            const status = await exitStatus(page);
             assert.equal(status, '0');
             assert.match(await page.$eval('#status', (p) => p.textContent), /ended with status 0/);
             const [idle] = await counts(page).catch(() => [0]);
             await new Promise((resolve) => setTimeout(resolve, 200));
             assert.equal((await counts(page).catch(() => [0]))[0], idle, 'nothing runs after the end');
-            await page.close();
         });
         test('the index links every program, in the catalogue\'s order', async () => {
             const page = await session.browser.newPage();
+            await watchPolicy(page);
             await page.goto(`${session.url}/`);
             assert.equal(new URL(page.url()).pathname, '/web/', 'the root of the site leads to the pages');
             const links = await page.$$eval('li a', (as) => as.map((a) => a.getAttribute('href')));
             assert.deepEqual(links, programs.map((name) => `${name}.html`));
+            assert.deepEqual(await violations(page), [], 'what the index\'s security policy refused');
             await page.close();
         });
         test('a page opened from a file, or of no program, says so in words', async () => {
@@ -151,22 +234,20 @@ for (const browserName of (process.env.DEMO_BROWSERS || browserNames.join(',')).
                         (await counts(page))[1] > shown && now;
                 });
                 await nextFrames(page);
-                assertSamePicture(await canvas(page), native(program, '', 0, [], size),
+                assertSamePicture(await canvas(page), await native(program, '', 0, [], size),
                     `${program} resized to ${size.join('x')}`);
                 assert.equal((await counts(page))[0], 0, `${program}: resizing makes no idle call`);
-                await page.close();
             });
         }
         // On a 2x screen a program's window has twice the pixels each way,
         // and draws what the native program draws at that size.
         for (const program of ['color_cube', 'line_stipple']) {
             test(`${program}: at device pixel ratio 2, twice the pixels and the desktop's frame`, async () => {
-                const page = await open(program, 'paused', 2);
+                const page = await open(program, 'paused', { deviceScaleFactor: 2 });
                 const size = await page.$eval('#canvas', (c) => [c.width, c.height]);
                 const shown = await page.$eval('#canvas', (c) => [c.clientWidth, c.clientHeight]);
                 assert.deepEqual(size, shown.map((side) => side * 2), `${program}: device pixels against page pixels`);
-                assertSamePicture(await canvas(page), native(program, '', 0, [], size), `${program} at ${size.join('x')}`);
-                await page.close();
+                assertSamePicture(await canvas(page), await native(program, '', 0, [], size), `${program} at ${size.join('x')}`);
             });
         }
         test('the strip: Pause holds the counts, Step adds one idle call, Restart starts afresh', async () => {
@@ -190,9 +271,8 @@ for (const browserName of (process.env.DEMO_BROWSERS || browserNames.join(',')).
             await page.click('#restart');
             await drawn(page, 'the fresh start\'s first frame', (passes) => passes === 1);
             assert.deepEqual(await counts(page), [0, 1], 'the restart is held, as the program was');
-            assertSamePicture(await canvas(page), native('square_double', '', 0), 'square_double restarted');
+            assertSamePicture(await canvas(page), await native('square_double', '', 0), 'square_double restarted');
             assert.deepEqual(page.errors, []);
-            await page.close();
         });
         test('the command line field restarts the program with it and puts it in the address', async () => {
             const page = await open('line_stipple');
@@ -203,9 +283,8 @@ for (const browserName of (process.env.DEMO_BROWSERS || browserNames.join(',')).
                 page.$eval('#canvas', (c) => c.width === 200 && c.height === 120));
             await drawn(page, 'its first frame');
             assert.equal(new URL(page.url()).searchParams.get('args'), '-geometry 200x120+5+5');
-            assertSamePicture(await canvas(page), native('line_stipple', '', 0, ['-geometry', '200x120+5+5']),
+            assertSamePicture(await canvas(page), await native('line_stipple', '', 0, ['-geometry', '200x120+5+5']),
                 'line_stipple -geometry 200x120+5+5');
-            await page.close();
         });
         test('each page shows its program\'s own source, highlighted, with the idea marked', async () => {
             const page = await session.browser.newPage();
@@ -236,7 +315,7 @@ for (const browserName of (process.env.DEMO_BROWSERS || browserNames.join(',')).
         test('a toolkit option the toolkit rejects ends the program with its message', async () => {
             const page = await session.browser.newPage();
             await page.goto(`${session.pages}/line_stipple.html?args=-geometry`);
-            const status = await poll('the end', () => page.evaluate(() => document.body.dataset.exitStatus));
+            const status = await exitStatus(page);
             assert.equal(status, '1');
             assert.match(await page.$eval('#messages', (p) => p.textContent),
                 /-geometry parameter must be followed by window geometry settings/);

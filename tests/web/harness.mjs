@@ -15,7 +15,7 @@ export async function poll(what, check, seconds = 20) {
             return value;
         if (Date.now() > deadline)
             throw new Error(`timed out waiting for ${what}`);
-        await new Promise((resolve) => setTimeout(resolve, 50));
+        await new Promise((resolve) => setTimeout(resolve, 10));
     }
 }
 
@@ -39,18 +39,37 @@ export class Session {
     }
 
     // A program's page, held before its first idle call unless the query
-    // says otherwise, once it has drawn; page.errors collects its errors.
-    async open(program, query = 'paused', scale = 1) {
-        const page = await this.browser.newPage();
-        await page.setViewport({ width: 1280, height: 1000, deviceScaleFactor: scale });
-        page.errors = [];
-        page.on('pageerror', (error) => page.errors.push(error.message));
-        page.on('console', (message) => message.type() === 'error' && page.errors.push(message.text()));
+    // says otherwise, once it has drawn, on a desktop's screen unless the
+    // viewport says otherwise; page.errors collects its errors. The pages
+    // open one after the other in the session's one tab, as a reader goes
+    // from page to page, which spares the browser a new tab for each.
+    async open(program, query = 'paused', viewport = {}) {
+        if (!this.tab) {
+            const page = this.tab = await this.browser.newPage();
+            page.errors = [];
+            page.on('pageerror', (error) => page.errors.push(error.message));
+            page.on('console', (message) => message.type() === 'error' && page.errors.push(message.text()));
+            await watchPolicy(page);
+        }
+        const page = this.tab;
+        // The page before is left first, and what it says as it goes is its own.
+        await page.goto('about:blank');
+        page.errors.length = 0;
+        await page.setViewport({ width: 1280, height: 1000, deviceScaleFactor: 1, ...viewport });
         await page.goto(`${this.pages}/${program}.html?${query}`);
         await drawn(page, `${program}'s first frame`);
         return page;
     }
 }
+
+// Keeps what the page's content security policy refuses, from the page's
+// start on, for violations() to tell.
+export const watchPolicy = (page) => page.evaluateOnNewDocument(() => {
+    window.policyViolations = [];
+    document.addEventListener('securitypolicyviolation', (event) =>
+        window.policyViolations.push(`${event.violatedDirective} refused ${event.blockedURI}`));
+});
+export const violations = (page) => page.evaluate(() => window.policyViolations);
 
 // The idle calls and display passes the page's strip shows, as a reader
 // sees them ([0, 0] before the program has drawn).
@@ -59,6 +78,10 @@ export async function counts(page) {
     const found = /idle calls (\d+) · display passes (\d+)/.exec(shown);
     return found ? [Number(found[1]), Number(found[2])] : [0, 0];
 }
+
+// The exit status the page says the program ended with, once it says so.
+export const exitStatus = (page) => poll('the end', async () =>
+    /ended with status (\d+)/.exec(await page.$eval('#status', (p) => p.textContent))?.[1]);
 
 // Waits until the strip shows that the program has drawn as `enough` says
 // of its display passes (by default, once or more).
@@ -77,10 +100,10 @@ export const nextFrames = (page) => page.evaluate(() => new Promise((resolve) =>
     requestAnimationFrame(() => requestAnimationFrame(() => resolve()))));
 
 // Steps one idle call at a time with the strip's Step, each shown before
-// the next, while the program has an idle callback (the toolkit's state,
-// which the native recorder follows too).
+// the next, while Step is there to press (the program has an idle
+// callback, as the native recorder follows too).
 export async function step(page, count) {
-    for (let i = 0; i < count && await page.evaluate(() => Module._glut_web_idling()); ++i) {
+    for (let i = 0; i < count && await page.$eval('#step', (button) => !button.disabled); ++i) {
         const [idle, shown] = await counts(page);
         await page.click('#step');
         await poll('an idle call and its display', async () => {
@@ -90,25 +113,54 @@ export async function step(page, count) {
     }
 }
 
+// Gives the window the keys as a keyboard's user does, with Tab, unless it
+// has them.
+export async function tabToWindow(page) {
+    for (let i = 0; i < 30; ++i) {
+        if (await page.evaluate(() => document.activeElement?.id === 'canvas'))
+            return;
+        await page.keyboard.press('Tab');
+    }
+    throw new Error('Tab did not reach the window');
+}
+
 // The recorder's cues, given as a user gives them: a cue at frame F after F
-// idle calls, as the recorder gives it, each handed on before the next.
+// idle calls, as the recorder gives it, each handed on before the next. By
+// mouse and keyboard, or by touch: a finger on the window, its button chosen
+// first with the page's own buttons, and each key by the page's button for
+// it, each tapped.
 const buttonNames = ['left', 'middle', 'right'];
-export async function give(page, cues) {
-    const box = await (await page.$('#canvas')).boundingBox();
+export async function give(page, cues, by = 'mouse') {
     let frame = 0;
     for (const cue of cues) {
         await step(page, cue.frame - frame);
         frame = cue.frame;
-        const button = buttonNames[cue.button];
+        if (by === 'touch' && cue.kind === 'press')
+            await page.tap(`[data-button="${cue.button}"]`);
+        // Where the window is now: a tap on a control may have scrolled the page.
+        const box = await (await page.$('#canvas')).boundingBox();
+        const [x, y] = [box.x + cue.x, box.y + cue.y];
         if (cue.kind === 'key') {
-            await page.focus('#canvas');
-            await page.keyboard.press(cue.character === 27 ? 'Escape' : String.fromCharCode(cue.character));
-        } else {
-            await page.mouse.move(box.x + cue.x, box.y + cue.y);
+            const key = cue.character === 27 ? 'Escape' : String.fromCharCode(cue.character);
+            if (by === 'touch') {
+                await page.tap(`[data-key="${key}"]`);
+            } else {
+                await tabToWindow(page);
+                await page.keyboard.press(key);
+            }
+        } else if (by === 'touch') {
             if (cue.kind === 'press')
-                await page.mouse.down({ button });
+                await page.touchscreen.touchStart(x, y);
             else if (cue.kind === 'release')
-                await page.mouse.up({ button });
+                await page.touchscreen.touchEnd();
+            else
+                await page.touchscreen.touchMove(x, y);
+        } else {
+            await page.mouse.move(x, y);
+            if (cue.kind === 'press')
+                await page.mouse.down({ button: buttonNames[cue.button] });
+            else if (cue.kind === 'release')
+                await page.mouse.up({ button: buttonNames[cue.button] });
         }
         await nextFrames(page);
     }

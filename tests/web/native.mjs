@@ -4,7 +4,7 @@
 // DEMO_RECORDERS names the recorders' folder; DEMO_PIXEL_TOLERANCE is the
 // suite's tolerance of a channel, as the C++ tests have it.
 import assert from 'node:assert/strict';
-import { execFileSync } from 'node:child_process';
+import { execFile } from 'node:child_process';
 import { mkdtempSync, readFileSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import path from 'node:path';
@@ -22,7 +22,8 @@ let work;
 // The native frame of the program after the input (the catalogue's
 // notation, lines separated by ";") and `count` idle calls, with toolkit
 // options, at a size; with the GL's version, to tell whether the page's Mesa
-// is the same, and the input's cues, as the recorder read them.
+// is the same, and the input's cues, as the recorder read them. A promise,
+// so that the recorder draws while the browser opens the page.
 export function native(program, input, count, options = [], size = null) {
     const id = `${program} ${input} ${count} ${options.join(' ')} ${size}`;
     if (!natives.has(id)) {
@@ -34,10 +35,16 @@ export function native(program, input, count, options = [], size = null) {
         if (input)
             args.push('--input', input);
         args.push('--', ...options);
-        const { version, cues } = JSON.parse(execFileSync(path.join(recorders, `${program}_record`), args,
-            { encoding: 'utf8', env: { ...process.env, GALLIUM_DRIVER: 'softpipe' } }));
-        const png = PNG.sync.read(readFileSync(file));
-        natives.set(id, { version, cues, width: png.width, height: png.height, data: png.data });
+        natives.set(id, new Promise((resolve, reject) => {
+            execFile(path.join(recorders, `${program}_record`), args,
+                { encoding: 'utf8', env: { ...process.env, GALLIUM_DRIVER: 'softpipe' } }, (error, out, messages) => {
+                    if (error)
+                        return reject(new Error(`${program}_record ${args.join(' ')}: ${messages || error.message}`));
+                    const { version, cues } = JSON.parse(out);
+                    const png = PNG.sync.read(readFileSync(file));
+                    resolve({ version, cues, width: png.width, height: png.height, data: png.data });
+                });
+        }));
     }
     return natives.get(id);
 }

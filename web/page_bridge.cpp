@@ -1,0 +1,123 @@
+// The page's side of the toolkit, in the page's script: each function here
+// is a call into JavaScript, where `Module` is the page's settings for the
+// running program (page.js) and its canvas.
+#include "page_bridge.h"
+
+#include <emscripten.h>
+
+// The page fits the window to its room and chooses its device pixels
+// (Module.windowSize); without it, the window is the size asked for times
+// the screen's scale.
+EM_JS(void, js_window_size, (int* width, int* height), {
+    var asked = [ HEAP32[width >> 2], HEAP32[height >> 2] ];
+    var scale = window.devicePixelRatio || 1;
+    var shown = Module.windowSize
+                    ? Module.windowSize(asked[0], asked[1])
+                    : [ Math.max(1, Math.round(asked[0] * scale)), Math.max(1, Math.round(asked[1] * scale)) ];
+    HEAP32[width >> 2] = shown[0];
+    HEAP32[height >> 2] = shown[1];
+});
+EM_JS(void, js_set_size, (int width, int height), {
+    Module.canvas.width = width;
+    Module.canvas.height = height;
+    if (Module.onSize)
+        Module.onSize(width, height);
+});
+EM_JS(void, js_set_title, (const char* title), {
+    if (Module.onTitle)
+        Module.onTitle(UTF8ToString(title));
+});
+// Through an image kept from frame to frame; GL's alpha is not the
+// window's, which is opaque as on the desktop.
+EM_JS(void, js_show, (const unsigned char* pixels, int width, int height), {
+    var image = Module.shownImage;
+    if (!image || image.width != width || image.height != height)
+        image = Module.shownImage = new ImageData(width, height);
+    image.data.set(HEAPU8.subarray(pixels, pixels + width * height * 4));
+    var words = new Uint32Array(image.data.buffer);
+    for (var i = 0; i < words.length; ++i)
+        words[i] |= 0xff000000;
+    Module.canvas.getContext('2d').putImageData(image, 0, 0);
+    if (Module.onFrame)
+        Module.onFrame();
+});
+EM_JS(int, js_screen_width, (), { return screen.width; });
+EM_JS(int, js_screen_height, (), { return screen.height; });
+// Pointer events serve mouse, touch and pen alike. The pointer that
+// presses on the canvas is captured, so its motion and release come to the
+// canvas wherever they happen; a second finger is not a second pointer to
+// the program. Cancelling the press keeps the browser from making mouse
+// events of a touch, selecting text or starting a drag; the focus, which
+// the press would have moved, moves to the canvas.
+EM_JS(void, js_listen_to_pointer, (), {
+    var canvas = Module.canvas;
+    function give(kind, event)
+    {
+        if (!event.isPrimary)
+            return;
+        var box = canvas.getBoundingClientRect();
+        var x = Math.floor((event.clientX - box.left) * canvas.width / (box.width || 1));
+        var y = Math.floor((event.clientY - box.top) * canvas.height / (box.height || 1));
+        Module._glut_web_pointer(kind, event.pointerType == 'mouse' ? 1 : 0, event.buttons, x, y);
+    }
+    var handlers = {pointerdown : function(event){if (!event.isPrimary) return;
+    event.preventDefault();
+    canvas.focus({preventScroll : true});
+    canvas.setPointerCapture(event.pointerId);
+    give(0, event);
+        },
+        pointermove: function(event) {
+    give(1, event); },
+        pointerup: function(event) {
+    give(2, event); },
+        pointercancel: function(event) {
+    give(2, event); },
+        // The right button is the program's, not the browser's menu's.
+        contextmenu: function(event) {
+    event.preventDefault(); },
+}
+;
+for (var type in handlers)
+    canvas.addEventListener(type, handlers[type]);
+Module.pointerHandlers = handlers;
+});
+EM_JS(void, js_forget_pointer, (), {
+    var handlers = Module.pointerHandlers || {};
+    for (var type in handlers)
+        Module.canvas.removeEventListener(type, handlers[type]);
+    Module.pointerHandlers = null;
+});
+// Ends when the program has (an exit ends the runtime: ABORT) or the page
+// has stopped it; leaves main as Emscripten's "unwind" does.
+EM_JS(void, js_run_loop, (), {
+    function pass()
+    {
+        if (ABORT)
+            return;
+        try {
+            if (!Module._glut_web_loop_pass())
+                return;
+        } catch (e) {
+            if (e instanceof ExitStatus)
+                return;
+            throw e;
+        }
+        requestAnimationFrame(pass);
+    }
+    requestAnimationFrame(pass);
+    throw "unwind";
+});
+
+namespace page {
+
+void window_size(int& width, int& height) { js_window_size(&width, &height); }
+void set_size(int width, int height) { js_set_size(width, height); }
+void set_title(const char* title) { js_set_title(title); }
+void show(const unsigned char* pixels, int width, int height) { js_show(pixels, width, height); }
+int screen_width() { return js_screen_width(); }
+int screen_height() { return js_screen_height(); }
+void listen_to_pointer() { js_listen_to_pointer(); }
+void forget_pointer() { js_forget_pointer(); }
+void run_loop() { js_run_loop(); }
+
+} // namespace page
