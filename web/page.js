@@ -36,10 +36,12 @@
     const full = $('full');
     argsField.value = query.get('args') || '';
 
-    // The canvas draws at most this many device pixels, unless the reader
-    // asks for every one: softpipe's work grows with them, and at a phone's
-    // ratio of 3 a window would cost nine times its standard pixels.
-    const pixelBudget = 1024 * 1024;
+    // The canvas draws at most this many device pixels (the page's
+    // data-budget), unless the reader asks for every one: softpipe's work
+    // grows with them, and at a phone's ratio of 3 a window would cost nine
+    // times its standard pixels. Half a million keeps every moving program
+    // at 30 frames a second or more on a 2-core machine.
+    const pixelBudget = Number(full.dataset.budget);
 
     // The page's state: the program now running (its Emscripten module),
     // the device pixels per page pixel the window is drawn at, and the

@@ -168,15 +168,18 @@ for (const browserName of (process.env.DEMO_BROWSERS || browserNames.join(',')).
             assert.ok(wide <= room, `the index is ${wide} pixels wide on a screen of ${room}`);
             await page.close();
         });
+        // A window within the pixel budget at either ratio, so that it
+        // doubles: line_stipple's, the toolkit's 300 x 300.
         test('a change of the screen\'s ratio draws the window again at the new ratio', async () => {
-            const page = await open('color_cube');
+            const page = await open('line_stipple');
             const before = await page.$eval('#canvas', (c) => [c.width, c.height]);
             await page.setViewport({ width: 1280, height: 1000, deviceScaleFactor: 2 });
             const size = await poll('the canvas at twice its pixels', () => page.$eval('#canvas', (c, before) =>
                 c.width === 2 * before[0] && c.height === 2 * before[1] && [c.width, c.height], before));
             await drawn(page, 'the frame at the new size', (passes) => passes > 1);
             await nextFrames(page);
-            assertSamePicture(await canvas(page), await native('color_cube', '', 0, [], size), `color_cube at ${size.join('x')}`);
+            assertSamePicture(await canvas(page), await native('line_stipple', '', 0, [], size),
+                `line_stipple at ${size.join('x')}`);
         });
         test('mesh_emblem: Escape ends it with status 0, and the page says so', async () => {
             const page = await open('mesh_emblem');
@@ -239,15 +242,28 @@ for (const browserName of (process.env.DEMO_BROWSERS || browserNames.join(',')).
                 assert.equal((await counts(page))[0], 0, `${program}: resizing makes no idle call`);
             });
         }
-        // On a 2x screen a program's window has twice the pixels each way,
-        // and draws what the native program draws at that size.
+        // On a 2x screen a program's window has twice the pixels each way
+        // where the page's pixel budget allows, else as many as it allows,
+        // and every one once the reader asks for them; at each size it draws
+        // what the native program draws at that size.
         for (const program of ['color_cube', 'line_stipple']) {
-            test(`${program}: at device pixel ratio 2, twice the pixels and the desktop's frame`, async () => {
+            test(`${program}: at device pixel ratio 2, the pixels the budget allows, then all`, async () => {
                 const page = await open(program, 'paused', { deviceScaleFactor: 2 });
+                const [shown, budget] = await page.$eval('#full', (full) =>
+                    [[canvas.clientWidth, canvas.clientHeight], Number(full.dataset.budget)]);
+                const scale = Math.min(2, Math.sqrt(budget / (shown[0] * shown[1])));
                 const size = await page.$eval('#canvas', (c) => [c.width, c.height]);
-                const shown = await page.$eval('#canvas', (c) => [c.clientWidth, c.clientHeight]);
-                assert.deepEqual(size, shown.map((side) => side * 2), `${program}: device pixels against page pixels`);
+                assert.deepEqual(size, shown.map((side) => Math.round(side * scale)),
+                    `${program}: device pixels for ${shown.join('x')} page pixels within ${budget}`);
                 assertSamePicture(await canvas(page), await native(program, '', 0, [], size), `${program} at ${size.join('x')}`);
+                const [, passes] = await counts(page);
+                await page.click('#full');
+                const all = await poll('every device pixel', () => page.$eval('#canvas', (c, shown) =>
+                    c.width === 2 * shown[0] && c.height === 2 * shown[1] && [c.width, c.height], shown));
+                if (all[0] !== size[0])
+                    await drawn(page, 'the frame at every device pixel', (now) => now > passes);
+                await nextFrames(page);
+                assertSamePicture(await canvas(page), await native(program, '', 0, [], all), `${program} at ${all.join('x')}`);
             });
         }
         test('the strip: Pause holds the counts, Step adds one idle call, Restart starts afresh', async () => {
