@@ -14,6 +14,7 @@
 #include <unistd.h>
 #include <vector>
 
+#include "catalogue.h"
 #include "catalogue_table.h"
 #include "webp_film.h"
 
@@ -23,31 +24,11 @@ std::string recorder(const std::string& name) { return std::string(DEMO_TOOLS_DI
 
 std::string shell_quoted(const std::string& text) { return "'" + text + "'"; }
 
-// What the recorder says of its film.
-struct Description {
-    int frames = 0, width = 0, height = 0;
-    std::vector<int> cues;
-};
-
-Description describe(const std::string& name)
+// The film as the catalogue describes it, which the recorder's film must be.
+const Film& described(const std::string& name)
 {
-    Description d;
-    FILE* out = popen((shell_quoted(recorder(name)) + " --describe").c_str(), "r");
-    if (out == nullptr)
-        return d;
-    char line[512] = {};
-    if (std::fgets(line, sizeof line, out) != nullptr) {
-        std::sscanf(line, "frames=%d width=%d height=%d", &d.frames, &d.width, &d.height);
-        const std::string text(line);
-        std::string list = text.substr(text.find("cues=") + 5);
-        for (char* p = list.data(); *p != '\0' && *p != '\n';) {
-            char* end = nullptr;
-            d.cues.push_back(static_cast<int>(std::strtol(p, &end, 10)));
-            p = *end == ',' ? end + 1 : end;
-        }
-    }
-    pclose(out);
-    return d;
+    static const Catalogue catalogue = read_catalogue_file(DEMO_CATALOGUE_FILE);
+    return *catalogue.program(name).film;
 }
 
 class TemporaryFolder {
@@ -72,13 +53,13 @@ private:
 };
 
 // Records the first frames of the film; nothing if the recorder fails.
-std::optional<Film> recorded(const std::string& name, int frames, const std::string& out, bool with_input = true)
+std::optional<WebpFilm> recorded(const std::string& name, int frames, const std::string& out, bool with_input = true)
 {
     const std::string command = shell_quoted(recorder(name)) + " --film " + shell_quoted(out) + " --frames " +
                                 std::to_string(frames) + (with_input ? "" : " --without-input");
     if (std::system(command.c_str()) != 0)
         return std::nullopt;
-    std::optional<Film> film = read_webp_film(out);
+    std::optional<WebpFilm> film = read_webp_film(out);
     // The encoder stores a film whose frames are all the same as one still
     // picture, without its length.
     if (film && film->frames.size() == 1)
@@ -110,15 +91,15 @@ namespace {
 TEST_P(EveryFilm, IsTheSameOnEveryRunAndShowsInputOnTheNextFrame)
 {
     const std::string name = GetParam().name;
-    const Description d = describe(name);
+    const Film& d = described(name);
     ASSERT_GE(d.frames * film_frame_ms, 3000) << "a film runs three seconds or more";
     ASSERT_LE(d.frames, 200) << "a film runs eight seconds or less";
     // Enough frames to see every input arrive.
-    const int frames = std::min(d.frames, std::max(30, d.cues.empty() ? 0 : d.cues.back() + 2));
+    const int frames = std::min(d.frames, std::max(30, d.cues.empty() ? 0 : d.cues.back().frame + 2));
 
     TemporaryFolder folder;
-    const std::optional<Film> first = recorded(name, frames, folder.file("first.webp"));
-    const std::optional<Film> second = recorded(name, frames, folder.file("second.webp"));
+    const std::optional<WebpFilm> first = recorded(name, frames, folder.file("first.webp"));
+    const std::optional<WebpFilm> second = recorded(name, frames, folder.file("second.webp"));
     ASSERT_TRUE(first.has_value()) << "no readable film from " << recorder(name);
     ASSERT_TRUE(second.has_value());
     EXPECT_EQ(first->width, d.width);
@@ -133,14 +114,15 @@ TEST_P(EveryFilm, IsTheSameOnEveryRunAndShowsInputOnTheNextFrame)
         return;
     // Without its input the film runs the same until the first frame drawn
     // after a cue; that frame shows the input.
-    const std::optional<Film> without = recorded(name, frames, folder.file("without.webp"), false);
+    const std::optional<WebpFilm> without = recorded(name, frames, folder.file("without.webp"), false);
     ASSERT_TRUE(without.has_value());
     ASSERT_EQ(without->frames.size(), first->frames.size());
     int first_change = 0;
     while (first_change < frames && first->frames[first_change].pixels == without->frames[first_change].pixels)
         ++first_change;
     ASSERT_LT(first_change, frames) << "no input changes the film";
-    EXPECT_TRUE(std::find(d.cues.begin(), d.cues.end(), first_change - 1) != d.cues.end())
+    EXPECT_TRUE(
+        std::any_of(d.cues.begin(), d.cues.end(), [&](const Cue& cue) { return cue.frame == first_change - 1; }))
         << "frame " << first_change << " is the first to change, but no input came at frame " << first_change - 1;
 }
 

@@ -1,10 +1,11 @@
 // The frame benchmark: for each animated program, the CPU time per frame, the
 // frames per second and the time from start to the first frame, next to a
 // bare clear-and-present loop with the same display mode and window size.
-// Runs on a private Xvfb with llvmpipe rendering on the program's own thread,
-// in paired rounds, and prints medians and ratios as a table.
+// Runs on a private Xvfb with llvmpipe rendering on the program's own thread
+// (or softpipe, as the web pages draw, for tools/web_bench.mjs), in paired
+// rounds, and prints medians and ratios as a table.
 //
-//   frame_bench [--rounds N] [--seconds S]
+//   frame_bench [--rounds N] [--seconds S] [--softpipe]
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -83,26 +84,31 @@ int main(int argc, char** argv)
 {
     int rounds = 5;
     double seconds = 2.0;
-    bool understood = argc % 2 == 1;
-    for (int i = 1; understood && i + 1 < argc; i += 2) {
+    bool understood = true, softpipe = false;
+    for (int i = 1; understood && i < argc; ++i) {
         char* end = nullptr;
-        if (std::strcmp(argv[i], "--rounds") == 0) {
-            rounds = static_cast<int>(std::strtol(argv[i + 1], &end, 10));
+        if (std::strcmp(argv[i], "--softpipe") == 0) {
+            softpipe = true;
+        } else if (std::strcmp(argv[i], "--rounds") == 0 && i + 1 < argc) {
+            rounds = static_cast<int>(std::strtol(argv[++i], &end, 10));
             understood = *end == '\0' && rounds >= 1;
-        } else if (std::strcmp(argv[i], "--seconds") == 0) {
-            seconds = std::strtod(argv[i + 1], &end);
+        } else if (std::strcmp(argv[i], "--seconds") == 0 && i + 1 < argc) {
+            seconds = std::strtod(argv[++i], &end);
             understood = *end == '\0' && seconds > 0.0;
         } else {
             understood = false;
         }
     }
     if (!understood) {
-        std::fprintf(stderr, "usage: frame_bench [--rounds N] [--seconds S]   (N at least 1, S above 0)\n");
+        std::fprintf(stderr,
+                     "usage: frame_bench [--rounds N] [--seconds S] [--softpipe]   (N at least 1, S above 0)\n");
         return 2;
     }
     unsetenv("DISPLAY");
     use_private_display();
     setenv("LP_NUM_THREADS", "0", 1);
+    if (softpipe)
+        setenv("GALLIUM_DRIVER", "softpipe", 1);
 
     std::printf("%d paired rounds of %.1f s each; medians. CPU time per frame in microseconds, time to the\n"
                 "first frame in milliseconds from process start; ratios are program / bare loop.\n\n",

@@ -14,13 +14,13 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: join_films LEFT.webp RIGHT.webp OUT.webp\n");
         return 2;
     }
-    const std::optional<Film> left = read_webp_film(argv[1]), right = read_webp_film(argv[2]);
+    const std::optional<WebpFilm> left = read_webp_film(argv[1]), right = read_webp_film(argv[2]);
     if (!left || !right || left->frames.size() != right->frames.size()) {
         std::fprintf(stderr, "join_films: need two readable films of the same length\n");
         return 1;
     }
     constexpr int line = 4;
-    Film joined{left->width + line + right->width, std::max(left->height, right->height), left->frame_ms, {}};
+    WebpFilm joined{left->width + line + right->width, std::max(left->height, right->height), left->frame_ms, {}};
     for (size_t i = 0; i < left->frames.size(); ++i) {
         Image frame{joined.width, joined.height,
                     std::vector<Rgb>(static_cast<size_t>(joined.width) * joined.height, Rgb{96, 96, 96})};

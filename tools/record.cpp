@@ -16,11 +16,11 @@
 //                                    the frame after N idle calls more,
 //                                    each with its display; prints, as
 //                                    JSON, the GL's version and the cues
-//   <program>_record --time N        prints the microseconds a frame takes:
-//                                    N idle calls, each with its display
-//   <program>_record --describe      prints: frames=N width=W height=H cues=F,F,...
-//   <program>_record --row           prints the program's row for the tests'
-//                                    table: {"name", "title" or nullptr, w, h, x, y},
+//   <program>_record --describe      prints, as JSON, the window the program
+//                                    asks for: {"name", "title" (null: the
+//                                    invocation name), "width", "height",
+//                                    "x", "y"} (-1: the toolkit's own),
+//                                    from which the tests' table is made
 //
 // A film is the program's script, the Film field of its catalogue entry, at
 // the film's size; the still is one frame of the same script at the
@@ -29,7 +29,6 @@
 #include <GL/glut.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -77,11 +76,11 @@ std::vector<Image> record(const FilmScript& script, int last, bool with_input)
     }
 }
 
-// The window the program asks for, as the tests expect it: its title (none:
-// the invocation name), its size and place (-1: the toolkit's own).
-int print_row(const ProgramSetup& setup)
+// The window the program asks for, from its row: its title (none: the
+// invocation name), its size and place (-1: the toolkit's own).
+int describe(const ProgramSetup& setup)
 {
-    const std::string title = setup.title != nullptr ? c_literal(setup.title) : "nullptr";
+    const std::string title = setup.title != nullptr ? c_literal(setup.title) : "null";
     int width = -1, height = -1, x = -1, y = -1;
     for (const WindowStep& step : setup.geometry) {
         if (const auto* size = std::get_if<WindowSize>(&step)) {
@@ -92,7 +91,8 @@ int print_row(const ProgramSetup& setup)
             y = position->y;
         }
     }
-    std::printf("{\"%s\", %s, %d, %d, %d, %d},\n", program_about.name, title.c_str(), width, height, x, y);
+    std::printf("{\"name\": \"%s\", \"title\": %s, \"width\": %d, \"height\": %d, \"x\": %d, \"y\": %d}\n",
+                program_about.name, title.c_str(), width, height, x, y);
     return std::fflush(stdout) == 0 ? 0 : 1;
 }
 
@@ -164,11 +164,8 @@ int usage()
                  "usage: %s_record --film OUT.webp [--frames N] [--without-input]\n"
                  "       %s_record --still OUT.png [-- TOOLKIT OPTIONS...]\n"
                  "       %s_record --frame OUT.png [--size WxH] [--input LINES] [--steps N] [-- TOOLKIT OPTIONS...]\n"
-                 "       %s_record --time N\n"
-                 "       %s_record --describe\n"
-                 "       %s_record --row\n",
-                 program_about.name, program_about.name, program_about.name, program_about.name, program_about.name,
-                 program_about.name);
+                 "       %s_record --describe\n",
+                 program_about.name, program_about.name, program_about.name, program_about.name);
     return 2;
 }
 
@@ -179,7 +176,7 @@ int main(int argc, char** argv)
     std::string film_path, still_path, frame_path;
     std::vector<std::string> args{program_about.name};
     const FilmScript& script = film_script;
-    int frames = script.frames, steps = 0, timed_frames = 0, width = 0, height = 0;
+    int frames = script.frames, steps = 0, width = 0, height = 0;
     std::vector<Cue> input;
     bool with_input = true;
     for (int i = 1; i < argc; ++i) {
@@ -190,8 +187,6 @@ int main(int argc, char** argv)
             still_path = argv[++i];
         else if (arg == "--frame" && i + 1 < argc)
             frame_path = argv[++i];
-        else if (arg == "--time" && i + 1 < argc)
-            timed_frames = std::max(1, std::atoi(argv[++i]));
         else if (arg == "--size" && i + 1 < argc) {
             if (std::sscanf(argv[++i], "%dx%d", &width, &height) != 2 || width <= 0 || height <= 0)
                 return usage();
@@ -204,21 +199,15 @@ int main(int argc, char** argv)
             frames = std::max(1, std::min(script.frames, std::atoi(argv[++i])));
         else if (arg == "--without-input")
             with_input = false;
-        else if (arg == "--row")
-            return print_row(program);
-        else if (arg == "--describe") {
-            std::printf("frames=%d width=%d height=%d cues=", script.frames, script.width, script.height);
-            for (size_t c = 0; c < script.cues.size(); ++c)
-                std::printf("%s%d", c ? "," : "", script.cues[c].frame);
-            std::printf("\n");
-            return 0;
-        } else if (arg == "--") {
+        else if (arg == "--describe")
+            return describe(program);
+        else if (arg == "--") {
             args.insert(args.end(), argv + i + 1, argv + argc);
             break;
         } else
             return usage();
     }
-    if (film_path.empty() + still_path.empty() + frame_path.empty() + (timed_frames == 0) != 3)
+    if (film_path.empty() + still_path.empty() + frame_path.empty() != 2)
         return usage();
     if (!film_path.empty() && script.frames == 1) {
         std::fprintf(stderr, "%s has no film: it shows one picture\n", program_about.name);
@@ -234,14 +223,6 @@ int main(int argc, char** argv)
     if (!start_in_process(program, program_about.name, args)) {
         std::fprintf(stderr, "%s: the window never came on the screen\n", program_about.name);
         return 1;
-    }
-    if (timed_frames > 0) {
-        redraw();
-        const auto start = std::chrono::steady_clock::now();
-        step(timed_frames);
-        const std::chrono::duration<double, std::micro> spent = std::chrono::steady_clock::now() - start;
-        std::printf("%.0f\n", spent.count() / timed_frames);
-        return 0;
     }
     if (!frame_path.empty()) {
         if (width > 0 && !resize_in_process(width, height)) {
@@ -268,7 +249,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "%s: the window never became %d x %d\n", program_about.name, script.width, script.height);
         return 1;
     }
-    const Film film{script.width, script.height, film_frame_ms, record(script, frames - 1, with_input)};
+    const WebpFilm film{script.width, script.height, film_frame_ms, record(script, frames - 1, with_input)};
     if (!write_webp_film(film_path, film)) {
         std::fprintf(stderr, "cannot write %s\n", film_path.c_str());
         return 1;

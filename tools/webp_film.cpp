@@ -23,7 +23,7 @@ std::vector<uint8_t> rgba_of(const Image& image)
 
 } // namespace
 
-bool write_webp_film(const std::string& path, const Film& film)
+bool write_webp_film(const std::string& path, const WebpFilm& film)
 {
     WebPAnimEncoderOptions options;
     WebPConfig config;
@@ -61,7 +61,7 @@ bool write_webp_film(const std::string& path, const Film& film)
     return ok;
 }
 
-std::optional<Film> read_webp_film(const std::string& path, int frame_ms)
+std::optional<WebpFilm> read_webp_film(const std::string& path, int frame_ms)
 {
     std::ifstream in(path, std::ios::binary);
     const std::vector<char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
@@ -78,7 +78,7 @@ std::optional<Film> read_webp_film(const std::string& path, int frame_ms)
         WebPAnimDecoderDelete(decoder);
         return std::nullopt;
     }
-    Film film{static_cast<int>(info.canvas_width), static_cast<int>(info.canvas_height), frame_ms, {}};
+    WebpFilm film{static_cast<int>(info.canvas_width), static_cast<int>(info.canvas_height), frame_ms, {}};
     int previous = 0;
     while (WebPAnimDecoderHasMoreFrames(decoder)) {
         uint8_t* rgba = nullptr;

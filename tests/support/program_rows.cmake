@@ -1,15 +1,35 @@
-# Writes the tests' table of programs (program_rows.inc) from each program's
-# own row, as its recorder prints it, in the catalogue's order; the file is
-# rewritten only when it changes.
+# Writes the tests' table of programs (program_rows.inc) from the window each
+# program asks for, as its recorder describes it in JSON, in the catalogue's
+# order; the file is rewritten only when it changes.
 #   cmake -D tools=DIR -D programs=a,b,... -D out=FILE -P program_rows.cmake
+cmake_policy(VERSION 3.25)
 string(REPLACE "," ";" programs "${programs}")
-set(rows "// Made from each program's own row by program_rows.cmake; do not edit.\n")
+set(rows "// Made from each program's description by program_rows.cmake; do not edit.\n")
 foreach(name ${programs})
-    execute_process(COMMAND ${tools}/${name}_record --row RESULT_VARIABLE status OUTPUT_VARIABLE row)
-    if(NOT status EQUAL 0 OR NOT row MATCHES "^{\"${name}\", ")
-        message(FATAL_ERROR "${name}_record --row failed (${status}): ${row}")
+    execute_process(COMMAND ${tools}/${name}_record --describe RESULT_VARIABLE status OUTPUT_VARIABLE described)
+    if(NOT status EQUAL 0)
+        message(FATAL_ERROR "${name}_record --describe failed (${status}): ${described}")
     endif()
-    string(APPEND rows "${row}")
+    string(JSON described_name GET "${described}" name)
+    if(NOT described_name STREQUAL name)
+        message(FATAL_ERROR "${name}_record describes ${described_name}")
+    endif()
+    # {"name", "title" or nullptr, width, height, x, y}
+    string(JSON title_type TYPE "${described}" title)
+    if(title_type STREQUAL "NULL")
+        set(title nullptr)
+    else()
+        string(JSON title GET "${described}" title)
+        string(REPLACE "\\" "\\\\" title "${title}")
+        string(REPLACE "\"" "\\\"" title "${title}")
+        set(title "\"${title}\"")
+    endif()
+    set(row "{\"${name}\", ${title}")
+    foreach(field width height x y)
+        string(JSON value GET "${described}" ${field})
+        string(APPEND row ", ${value}")
+    endforeach()
+    string(APPEND rows "${row}},\n")
 endforeach()
 file(WRITE ${out}.new "${rows}")
 configure_file(${out}.new ${out} COPYONLY)
