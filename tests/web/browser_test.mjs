@@ -48,6 +48,9 @@ const keys = (...names) => names.map((name) => `0: key ${name}`).join('; ');
 const inputs = [
     { program: 'color_cube', input: click('middle', 250, 250), steps },
     { program: 'color_cube', input: click('left', 100, 400), steps },
+    // A chord: the right button pressed while the left is held.
+    { program: 'color_cube', input: '0: press left at 90,90; 0: press right at 90,90; 0: release right at 90,90; ' +
+        '0: release left at 90,90', steps },
     { program: 'texgen_sphere', input: `${click('right', 30, 30)}; ${keys('2')}`, steps },
     { program: 'mesh_emblem', input: keys('space', 'space'), steps: 3 },
     { program: 'texgen_sphere', input: keys('2', '1'), steps },
