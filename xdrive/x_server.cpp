@@ -26,10 +26,23 @@ pid_t window_manager = -1;
 pid_t compositor = -1;
 std::string compositor_dir;
 
+// Asks a helper (an X server, a window manager, a compositor) to end and
+// waits for it; one that has not ended 10 s after its TERM is killed, so
+// that the end of a test never waits on it for good.
+void stop_child(pid_t pid)
+{
+    if (pid <= 0)
+        return;
+    kill(pid, SIGTERM);
+    if (!poll_until(10.0, [&] { return waitpid(pid, nullptr, WNOHANG) == pid; })) {
+        kill(pid, SIGKILL);
+        waitpid(pid, nullptr, 0);
+    }
+}
+
 void stop_compositor()
 {
-    kill(compositor, SIGTERM);
-    waitpid(compositor, nullptr, 0);
+    stop_child(compositor);
     std::filesystem::remove_all(compositor_dir);
 }
 
@@ -56,11 +69,7 @@ pid_t start_quietly(const std::vector<std::string>& args)
     return pid;
 }
 
-void stop_window_manager()
-{
-    kill(window_manager, SIGTERM);
-    waitpid(window_manager, nullptr, 0);
-}
+void stop_window_manager() { stop_child(window_manager); }
 
 // Reads the display number that Xvfb writes to its -displayfd pipe once it
 // accepts connections.
@@ -121,11 +130,8 @@ XvfbServer start_xvfb()
 
 void stop_xvfb(XvfbServer& server)
 {
-    if (server.pid > 0) {
-        kill(server.pid, SIGTERM);
-        waitpid(server.pid, nullptr, 0);
-        server.pid = -1;
-    }
+    stop_child(server.pid);
+    server.pid = -1;
 }
 
 void use_private_display()
