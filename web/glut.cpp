@@ -247,12 +247,10 @@ void pointer(PointerEvent event, bool mouse, int dom_buttons, int x, int y)
 {
     if (event == pointer_move && buttons_down == 0)
         return;
-    int held = 0;
-    if (event == pointer_up)
-        held = 0;
-    else if (mouse)
+    int held = 0; // a pointer that goes up holds nothing
+    if (event != pointer_up && mouse)
         held = (dom_buttons & 1) | (dom_buttons & 4 ? 2 : 0) | (dom_buttons & 2 ? 4 : 0);
-    else
+    else if (event != pointer_up)
         held = event == pointer_down ? 1 << touch_button : buttons_down;
     if (held == buttons_down) {
         if (held != 0 && event == pointer_move)

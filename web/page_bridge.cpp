@@ -6,14 +6,9 @@
 #include <emscripten.h>
 
 // The page fits the window to its room and chooses its device pixels
-// (Module.windowSize); without it, the window is the size asked for times
-// the screen's scale.
+// (page.js's windowSize).
 EM_JS(void, js_window_size, (int* width, int* height), {
-    var asked = [ HEAP32[width >> 2], HEAP32[height >> 2] ];
-    var scale = window.devicePixelRatio || 1;
-    var shown = Module.windowSize
-                    ? Module.windowSize(asked[0], asked[1])
-                    : [ Math.max(1, Math.round(asked[0] * scale)), Math.max(1, Math.round(asked[1] * scale)) ];
+    var shown = Module.windowSize(HEAP32[width >> 2], HEAP32[height >> 2]);
     HEAP32[width >> 2] = shown[0];
     HEAP32[height >> 2] = shown[1];
 });
