@@ -34,6 +34,10 @@ EMSCRIPTEN_KEEPALIVE int glut_web_idling() { return toolkit::idling(); }
 EMSCRIPTEN_KEEPALIVE long glut_web_idle_calls() { return toolkit::idle_calls(); }
 EMSCRIPTEN_KEEPALIVE long glut_web_display_passes() { return toolkit::display_passes(); }
 
+// A capture of the next display pass, and its text once made.
+EMSCRIPTEN_KEEPALIVE void glut_web_capture() { toolkit::capture_next_pass(); }
+EMSCRIPTEN_KEEPALIVE const char* glut_web_captured() { return toolkit::captured_text(); }
+
 // For the benchmark (tools/web_bench.mjs), not the page.
 EMSCRIPTEN_KEEPALIVE double glut_web_time_frames(int frames) { return toolkit::time_frames(frames); }
 }

@@ -17,6 +17,7 @@
 #include <emscripten.h>
 #include <emscripten/html5.h>
 
+#include "capture.h"
 #include "page_bridge.h"
 #include "toolkit.h"
 #include "window_place.h"
@@ -50,6 +51,8 @@ void (*motion_callback)(int, int) = nullptr;
 void (*keyboard_callback)(unsigned char, int, int) = nullptr;
 
 bool reshape_pending = false, redisplay_pending = false;
+bool capture_pending = false;
+std::string captured;
 
 // Input waits for the loop, which hands it on in the order it came.
 struct Input {
@@ -151,8 +154,17 @@ void hand_on(const Input& input)
 void display_pass()
 {
     redisplay_pending = false;
+    const bool capturing = capture_pending && display_callback;
+    if (capturing) {
+        capture_pending = false;
+        capture::start();
+    }
     if (display_callback)
         display_callback();
+    if (capturing) {
+        capture::finish();
+        captured = capture::text();
+    }
     ++display_pass_count;
     if (gl_debug)
         check_gl_errors();
@@ -270,6 +282,9 @@ void choose_touch_button(int button)
     if (button >= 0 && button <= 2)
         touch_button = button;
 }
+
+void capture_next_pass() { capture_pending = true; }
+const char* captured_text() { return captured.c_str(); }
 
 bool idling() { return idle_callback != nullptr; }
 long idle_calls() { return idle_call_count; }

@@ -36,7 +36,7 @@ target_link_options(glut_runtime PRIVATE
     -sMODULARIZE=1 -sEXPORT_NAME=GlutRuntime
     "-sINCOMING_MODULE_JS_API=[arguments,canvas,dynamicLibraries,locateFile,onAbort,onExit,onRuntimeInitialized,print,printErr,thisProgram]"
     "-sEXPORTED_RUNTIME_METHODS=[]"
-    -sEXIT_RUNTIME=1 -sINITIAL_MEMORY=64MB -sALLOW_MEMORY_GROWTH=0 -sTOTAL_STACK=1MB)
+    -sEXIT_RUNTIME=1 -sINITIAL_MEMORY=64MB -sALLOW_MEMORY_GROWTH=0 -sTOTAL_STACK=1MB ${web_capture_link_options})
 
 # The pages, made from the catalogue, each program's own source and the
 # pages' templates (web/page.html, web/index.html), and what

@@ -35,6 +35,11 @@ bool idling(); // the program has an idle callback
 long idle_calls();
 long display_passes();
 
+// Records every call of the next display pass (capture.h), and the text of
+// the last pass recorded.
+void capture_next_pass();
+const char* captured_text();
+
 // For the benchmark: milliseconds that `frames` idle calls take, each with
 // its display pass and its frame shown, run back to back.
 double time_frames(int frames);

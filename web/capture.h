@@ -1,0 +1,32 @@
+// The capture of one display pass, call by call (capture.cpp): each call the
+// pass makes, with its arguments as text and the place in the source that
+// made it.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace capture {
+
+struct Place {
+    const char* file; // from the top of the tree, as the build names it; null where unknown
+    int line;
+};
+
+struct Call {
+    const char* name;
+    std::string arguments; // as the program gave them: "GL_QUADS", "{1, 0, 0}"
+    Place place;           // for a call inside a shape, the shape's
+    int depth;             // shapes it is inside
+};
+
+// Records the calls from here on, the ones before forgotten.
+void start();
+void finish();
+const std::vector<Call>& recorded();
+
+// The calls as text: one a line, in order, those inside a shape indented
+// two spaces a level, each "name(arguments)" then two spaces and its place.
+std::string text();
+
+} // namespace capture
