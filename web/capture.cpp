@@ -11,6 +11,7 @@
 
 #include <cstdio>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // Mesa's own names of its enums.
@@ -20,6 +21,11 @@ namespace {
 
 bool capturing = false;
 std::vector<capture::Call> calls;
+// A replay of the pass made through to GL up to call `last` (numbered from 1
+// as the list is); the calls after it are passed over.
+bool replaying = false;
+int last = 0, made = 0;
+bool primitive_open = false;      // a glBegin made and its glEnd not yet
 int depth = 0;                    // shapes the current call is inside
 capture::Place given{nullptr, 0}; // the place the next call was made at
 capture::Place shape{nullptr, 0}; // the place of the shape being drawn
@@ -94,12 +100,28 @@ template <typename... Args> std::string arguments(const char* kinds, Args... val
     return text;
 }
 
+extern "C" void __real_glEnd(void);
+
 // A call while it runs: recorded as it starts, with the calls it makes
-// beneath it.
+// beneath it; in a replay, counted, and passed over after the last one to
+// make, the primitive it was drawing ended where it stood (GL draws only its
+// complete ones).
 class Entry {
 public:
     template <typename... Args> Entry(const char* name, const char* kinds, Args... values)
     {
+        if (replaying) {
+            passes_ = ++made <= last;
+            if (!passes_ && primitive_open) {
+                __real_glEnd();
+                primitive_open = false;
+            }
+            if (passes_ && std::string_view(name) == "glBegin")
+                primitive_open = true;
+            if (passes_ && std::string_view(name) == "glEnd")
+                primitive_open = false;
+            return;
+        }
         if (!capturing)
             return;
         const capture::Place place = depth == 0 ? given : shape;
@@ -109,6 +131,7 @@ public:
         ++depth;
         counted = true;
     }
+    bool passes() const { return passes_; }
     ~Entry()
     {
         if (counted)
@@ -120,7 +143,7 @@ public:
     Entry& operator=(const Entry&) = delete;
 
 private:
-    bool counted = false;
+    bool counted = false, passes_ = true;
 };
 
 } // namespace
@@ -136,7 +159,72 @@ void start()
 
 void finish() { capturing = false; }
 
+void replay_until(int call)
+{
+    replaying = true;
+    last = call;
+    made = 0;
+    primitive_open = false;
+}
+
+void end_replay()
+{
+    if (primitive_open)
+        __real_glEnd();
+    replaying = primitive_open = false;
+}
+
 const std::vector<Call>& recorded() { return calls; }
+
+namespace {
+
+std::string json_floats(const float* values, int count)
+{
+    std::string text = "[";
+    for (int i = 0; i < count; ++i)
+        text += (i ? ", " : "") + number(values[i]);
+    return text + "]";
+}
+
+std::string json_name(GLenum value) { return "\"" + enumerated(value) + "\""; }
+
+} // namespace
+
+std::string state()
+{
+    auto integer = [](GLenum what) {
+        GLint value = 0;
+        glGetIntegerv(what, &value);
+        return value;
+    };
+    auto vector = [](GLenum what, int count) {
+        GLfloat values[16] = {};
+        glGetFloatv(what, values);
+        return json_floats(values, count);
+    };
+    auto flag = [](GLenum what) { return std::string(glIsEnabled(what) ? "true" : "false"); };
+    auto plane = [](GLenum coord) {
+        GLint mode = 0;
+        glGetTexGeniv(coord, GL_TEXTURE_GEN_MODE, &mode);
+        GLfloat values[4] = {};
+        glGetTexGenfv(coord, mode == GL_EYE_LINEAR ? GL_EYE_PLANE : GL_OBJECT_PLANE, values);
+        return "{\"mode\": " + json_name(static_cast<GLenum>(mode)) + ", \"plane\": " + json_floats(values, 4) + "}";
+    };
+    return "{\"matrixMode\": " + json_name(static_cast<GLenum>(integer(GL_MATRIX_MODE))) +
+           ", \"modelview\": " + vector(GL_MODELVIEW_MATRIX, 16) +
+           ", \"projection\": " + vector(GL_PROJECTION_MATRIX, 16) + ", \"color\": " + vector(GL_CURRENT_COLOR, 4) +
+           ", \"normal\": " + vector(GL_CURRENT_NORMAL, 3) + ", \"lighting\": " + flag(GL_LIGHTING) +
+           ", \"light0\": " + flag(GL_LIGHT0) + ", \"colorMaterial\": " + flag(GL_COLOR_MATERIAL) +
+           ", \"colorMaterialFace\": " + json_name(static_cast<GLenum>(integer(GL_COLOR_MATERIAL_FACE))) +
+           ", \"colorMaterialParameter\": " + json_name(static_cast<GLenum>(integer(GL_COLOR_MATERIAL_PARAMETER))) +
+           ", \"depthTest\": " + flag(GL_DEPTH_TEST) + ", \"texture2D\": " + flag(GL_TEXTURE_2D) +
+           ", \"texGenS\": " + flag(GL_TEXTURE_GEN_S) + ", \"texGenT\": " + flag(GL_TEXTURE_GEN_T) +
+           ", \"s\": " + plane(GL_S) + ", \"t\": " + plane(GL_T) + ", \"lineStipple\": " + flag(GL_LINE_STIPPLE) +
+           ", \"lineStippleFactor\": " + std::to_string(integer(GL_LINE_STIPPLE_REPEAT)) +
+           ", \"lineStipplePattern\": " + std::to_string(integer(GL_LINE_STIPPLE_PATTERN)) +
+           ", \"lineWidth\": " + vector(GL_LINE_WIDTH, 1) +
+           ", \"texture\": " + std::to_string(integer(GL_TEXTURE_BINDING_2D)) + "}";
+}
 
 // A source's path from the top of the tree: the build names it from its
 // own folder ("../spinning/color_cube.cpp") or the top of the tree.
@@ -180,12 +268,14 @@ extern "C" void demo_capture_at(const char* file, int line)
     extern "C" type __wrap_##name parameters                                                                           \
     {                                                                                                                  \
         const Entry entry(#name, CAPTURE_CALL(kinds, CAPTURE_UNPACK args));                                            \
-        return __real_##name args;                                                                                     \
+        if (entry.passes())                                                                                            \
+            __real_##name args;                                                                                        \
     }
 #define TRACED_CALL(type, name, parameters, args, kinds)                                                               \
     extern "C" type __wrap_##name parameters                                                                           \
     {                                                                                                                  \
         const Entry entry(#name, CAPTURE_CALL(kinds, CAPTURE_UNPACK args));                                            \
-        return name args;                                                                                              \
+        if (entry.passes())                                                                                            \
+            name args;                                                                                                 \
     }
 #include "traced_calls.def"

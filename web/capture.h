@@ -25,6 +25,17 @@ void start();
 void finish();
 const std::vector<Call>& recorded();
 
+// Makes the calls of a pass run between these through to GL only up to the
+// call numbered `call` (from 1, as the list is), passing over the rest; a
+// primitive the last call left open is ended.
+void replay_until(int call);
+void end_replay();
+
+// GL's state as it stands, read from Mesa, as JSON: the matrix mode and
+// both matrices, the current colour and normal, and the switches the
+// programs use.
+std::string state();
+
 // The calls as text: one a line, in order, those inside a shape indented
 // two spaces a level, each "name(arguments)" then two spaces and its place.
 std::string text();

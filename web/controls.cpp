@@ -34,9 +34,13 @@ EMSCRIPTEN_KEEPALIVE int glut_web_idling() { return toolkit::idling(); }
 EMSCRIPTEN_KEEPALIVE long glut_web_idle_calls() { return toolkit::idle_calls(); }
 EMSCRIPTEN_KEEPALIVE long glut_web_display_passes() { return toolkit::display_passes(); }
 
-// A capture of the next display pass, and its text once made.
+// A capture of the next display pass: asked for, made when the bridge's
+// loop finds it ready, its text, and its picture and state after a call.
 EMSCRIPTEN_KEEPALIVE void glut_web_capture() { toolkit::capture_next_pass(); }
+EMSCRIPTEN_KEEPALIVE int glut_web_capture_ready() { return toolkit::capture_ready(); }
+EMSCRIPTEN_KEEPALIVE void glut_web_capture_pass() { toolkit::capture_pass(); }
 EMSCRIPTEN_KEEPALIVE const char* glut_web_captured() { return toolkit::captured_text(); }
+EMSCRIPTEN_KEEPALIVE const char* glut_web_draw_until(int call) { return toolkit::draw_until(call); }
 
 // For the benchmark (tools/web_bench.mjs), not the page.
 EMSCRIPTEN_KEEPALIVE double glut_web_time_frames(int frames) { return toolkit::time_frames(frames); }

@@ -52,7 +52,7 @@ void (*keyboard_callback)(unsigned char, int, int) = nullptr;
 
 bool reshape_pending = false, redisplay_pending = false;
 bool capture_pending = false;
-std::string captured;
+std::string captured, state;
 
 // Input waits for the loop, which hands it on in the order it came.
 struct Input {
@@ -154,17 +154,8 @@ void hand_on(const Input& input)
 void display_pass()
 {
     redisplay_pending = false;
-    const bool capturing = capture_pending && display_callback;
-    if (capturing) {
-        capture_pending = false;
-        capture::start();
-    }
     if (display_callback)
         display_callback();
-    if (capturing) {
-        capture::finish();
-        captured = capture::text();
-    }
     ++display_pass_count;
     if (gl_debug)
         check_gl_errors();
@@ -211,6 +202,12 @@ bool loop_pass()
             reshape_callback(width, height);
         else
             glViewport(0, 0, width, height);
+    }
+    // A capture waits here for the page to keep the memory as it stands
+    // (capture_ready), then draws its pass (capture_pass) and holds.
+    if (capture_pending) {
+        redisplay_pending = true;
+        return true;
     }
     if (redisplay_pending)
         display_pass();
@@ -284,7 +281,30 @@ void choose_touch_button(int button)
 }
 
 void capture_next_pass() { capture_pending = true; }
+bool capture_ready() { return capture_pending && !stopped; }
+
+void capture_pass()
+{
+    capture_pending = false;
+    capture::start();
+    display_pass();
+    capture::finish();
+    captured = capture::text();
+    hold(0);
+}
+
 const char* captured_text() { return captured.c_str(); }
+
+const char* draw_until(int call)
+{
+    capture::replay_until(call);
+    if (display_callback)
+        display_callback();
+    capture::end_replay();
+    show(); // the buffer the pass draws into, as it stands after the call
+    state = capture::state();
+    return state.c_str();
+}
 
 bool idling() { return idle_callback != nullptr; }
 long idle_calls() { return idle_call_count; }
@@ -372,6 +392,7 @@ int FGAPIENTRY glutCreateWindow(const char* title)
     resize_window(w, h);
     page::set_title(title);
     page::listen_to_pointer();
+    page::keep_captures();
     emscripten_set_keydown_callback("#canvas", nullptr, EM_TRUE, on_key);
     return 1;
 }

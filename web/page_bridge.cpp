@@ -82,6 +82,18 @@ EM_JS(void, js_forget_pointer, (), {
         Module.canvas.removeEventListener(type, handlers[type]);
     Module.pointerHandlers = null;
 });
+// The whole memory is kept before and after a captured pass, at the top of
+// the loop where no call is under way, so that any call's picture can be
+// drawn again from the start of the pass and the program go on after it.
+EM_JS(void, js_keep_captures, (), {
+    Module.showCall = function(call)
+    {
+        HEAPU8.set(Module.captureBefore);
+        var state = JSON.parse(UTF8ToString(Module._glut_web_draw_until(call)));
+        HEAPU8.set(Module.captureAfter);
+        return state;
+    };
+});
 // Ends when the program has (an exit ends the runtime: ABORT) or the page
 // has stopped it; leaves main as Emscripten's "unwind" does.
 EM_JS(void, js_run_loop, (), {
@@ -92,6 +104,13 @@ EM_JS(void, js_run_loop, (), {
         try {
             if (!Module._glut_web_loop_pass())
                 return;
+            if (Module._glut_web_capture_ready()) {
+                Module.captureBefore = HEAPU8.slice();
+                Module._glut_web_capture_pass();
+                Module.captureAfter = HEAPU8.slice();
+                if (Module.onCapture)
+                    Module.onCapture();
+            }
         } catch (e) {
             if (e instanceof ExitStatus)
                 return;
@@ -113,6 +132,7 @@ int screen_width() { return js_screen_width(); }
 int screen_height() { return js_screen_height(); }
 void listen_to_pointer() { js_listen_to_pointer(); }
 void forget_pointer() { js_forget_pointer(); }
+void keep_captures() { js_keep_captures(); }
 void run_loop() { js_run_loop(); }
 
 } // namespace page

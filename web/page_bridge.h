@@ -23,6 +23,10 @@ int screen_height();
 // a desktop's window does; forget_pointer stops both.
 void listen_to_pointer();
 void forget_pointer();
+// Gives the page Module.showCall(K): the captured pass drawn again from
+// the memory kept before it, up to call K, then the memory after it put
+// back; returns GL's state after call K.
+void keep_captures();
 // Calls glut_web_loop_pass at each of the browser's animation frames until it
 // returns 0 or the program ends, and leaves main without ending the program.
 void run_loop();

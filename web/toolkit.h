@@ -35,10 +35,18 @@ bool idling(); // the program has an idle callback
 long idle_calls();
 long display_passes();
 
-// Records every call of the next display pass (capture.h), and the text of
-// the last pass recorded.
+// A capture of the next display pass (capture.h): asked for, ready once
+// the loop has come to that pass (the page keeps the memory as it stands),
+// made, with every call recorded, after which the program holds; the text
+// of the calls recorded.
 void capture_next_pass();
+bool capture_ready();
+void capture_pass();
 const char* captured_text();
+// The captured pass drawn again from the memory the page kept, through to
+// GL up to the call numbered `call`: its picture shown, and GL's state
+// after it, as JSON.
+const char* draw_until(int call);
 
 // For the benchmark: milliseconds that `frames` idle calls take, each with
 // its display pass and its frame shown, run back to back.
