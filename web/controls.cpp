@@ -34,9 +34,10 @@ EMSCRIPTEN_KEEPALIVE int glut_web_idling() { return toolkit::idling(); }
 EMSCRIPTEN_KEEPALIVE long glut_web_idle_calls() { return toolkit::idle_calls(); }
 EMSCRIPTEN_KEEPALIVE long glut_web_display_passes() { return toolkit::display_passes(); }
 
-// A capture of the next display pass: asked for, made when the bridge's
+// A capture of the display pass after so many idle calls (-1: the next):
+// asked for, made when the bridge's
 // loop finds it ready, its text, and its picture and state after a call.
-EMSCRIPTEN_KEEPALIVE void glut_web_capture() { toolkit::capture_next_pass(); }
+EMSCRIPTEN_KEEPALIVE void glut_web_capture(int idle_calls) { toolkit::capture_after_idle_calls(idle_calls); }
 EMSCRIPTEN_KEEPALIVE int glut_web_capture_ready() { return toolkit::capture_ready(); }
 EMSCRIPTEN_KEEPALIVE void glut_web_capture_pass() { toolkit::capture_pass(); }
 EMSCRIPTEN_KEEPALIVE const char* glut_web_captured() { return toolkit::captured_text(); }

@@ -51,7 +51,7 @@ void (*motion_callback)(int, int) = nullptr;
 void (*keyboard_callback)(unsigned char, int, int) = nullptr;
 
 bool reshape_pending = false, redisplay_pending = false;
-bool capture_pending = false;
+long capture_after = -1; // the idle calls after which a pass is to be captured; -1: none
 std::string captured, state;
 
 // Input waits for the loop, which hands it on in the order it came.
@@ -205,7 +205,7 @@ bool loop_pass()
     }
     // A capture waits here for the page to keep the memory as it stands
     // (capture_ready), then draws its pass (capture_pass) and holds.
-    if (capture_pending) {
+    if (capture_after >= 0 && idle_call_count >= capture_after) {
         redisplay_pending = true;
         return true;
     }
@@ -280,12 +280,12 @@ void choose_touch_button(int button)
         touch_button = button;
 }
 
-void capture_next_pass() { capture_pending = true; }
-bool capture_ready() { return capture_pending && !stopped; }
+void capture_after_idle_calls(long count) { capture_after = count < 0 ? idle_call_count : count; }
+bool capture_ready() { return capture_after >= 0 && idle_call_count >= capture_after && !stopped; }
 
 void capture_pass()
 {
-    capture_pending = false;
+    capture_after = -1;
     capture::start();
     display_pass();
     capture::finish();

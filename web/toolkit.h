@@ -35,11 +35,12 @@ bool idling(); // the program has an idle callback
 long idle_calls();
 long display_passes();
 
-// A capture of the next display pass (capture.h): asked for, ready once
+// A capture of a display pass (capture.h): asked for, ready once
 // the loop has come to that pass (the page keeps the memory as it stands),
 // made, with every call recorded, after which the program holds; the text
 // of the calls recorded.
-void capture_next_pass();
+// `count` idle calls from the start, or -1 for the next pass.
+void capture_after_idle_calls(long count);
 bool capture_ready();
 void capture_pass();
 const char* captured_text();
