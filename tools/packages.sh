@@ -30,10 +30,12 @@ WINE_PACKAGES=(
 # And those the web pages need: Emscripten and binaryen's disassembler; for
 # Mesa's build from Debian's source package, meson, ninja, mako, bison, flex
 # and the tools that fetch and unpack source packages; node, which serves the
-# pages, and the browsers the tests drive (npm installs the driver).
+# pages, and the browsers the tests drive (npm installs the driver);
+# apitrace, which traces the native programs' calls that the pages' captures
+# are held to.
 WEB_PACKAGES=(
     emscripten binaryen meson ninja-build python3-mako bison flex patch dpkg-dev debian-archive-keyring
-    nodejs chromium firefox-esr
+    nodejs chromium firefox-esr apitrace
 )
 
 # install_web: the web packages, and npm where no npm is on the PATH (a
