@@ -4,7 +4,7 @@
 // DEMO_RECORDERS names the recorders' folder; DEMO_PIXEL_TOLERANCE is the
 // suite's tolerance of a channel, as the C++ tests have it.
 import assert from 'node:assert/strict';
-import { execFile } from 'node:child_process';
+import { execFile, execFileSync } from 'node:child_process';
 import { mkdtempSync, readFileSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import path from 'node:path';
@@ -77,4 +77,30 @@ export function assertSamePicture(seen, expected, what) {
     else
         assert.ok(off <= pixels * 0.005, `${what}: ${off} of ${pixels} pixels differ by more than ${tolerance} ` +
             `from the desktop's softpipe (${expected.version}, not the page's Mesa 22.3); first ${first}`);
+}
+
+// The calls the native program's display pass makes after `count` idle
+// calls, as apitrace traces its recorder: one { name, args } a call, the
+// arguments as apitrace writes them without their names. The pass is the
+// last before the recorder reads the frame back; the window system's calls,
+// the toolkit's flush before its swap and the recorder's own finish and
+// read-back are left out.
+export function nativeCalls(program, count) {
+    work ??= mkdtempSync(path.join(tmpdir(), 'glut-demos-web-'));
+    const trace = path.join(work, `${program}-${count}.trace`);
+    execFileSync('apitrace', ['trace', '--output', trace, path.join(recorders, `${program}_record`),
+        '--frame', path.join(work, 'traced.png'), '--steps', String(count)],
+        { env: { ...process.env, GALLIUM_DRIVER: 'softpipe' }, stdio: 'ignore' });
+    const lines = execFileSync('apitrace', ['dump', '--color=never', trace], { encoding: 'utf8', maxBuffer: 1 << 28 })
+        .split('\n').map((line) => /^\d+ (\w+)\((.*)\)/.exec(line)).filter(Boolean)
+        .map(([, name, args]) => ({ name, args: args.replace(/\b\w+ = /g, '') }));
+    const read = lines.findLastIndex((call) => call.name === 'glReadPixels');
+    const end = lines.slice(0, read).findLastIndex((call) => call.name === 'glFinish');
+    const start = lines.slice(0, end).findLastIndex((call) => call.name === 'glFinish') + 1;
+    const pass = lines.slice(start, end).filter((call) => !call.name.startsWith('glX') && call.name !== 'glGetError');
+    // The toolkit's flush before its swap.
+    const swap = lines.slice(start, end).findLastIndex((call) => call.name === 'glXSwapBuffers');
+    if (swap >= 0 && pass.at(-1)?.name === 'glFlush')
+        pass.pop();
+    return pass;
 }
