@@ -91,8 +91,14 @@ export function nativeCalls(program, count) {
     execFileSync('apitrace', ['trace', '--output', trace, path.join(recorders, `${program}_record`),
         '--frame', path.join(work, 'traced.png'), '--steps', String(count)],
         { env: { ...process.env, GALLIUM_DRIVER: 'softpipe' }, stdio: 'ignore' });
-    const lines = execFileSync('apitrace', ['dump', '--color=never', trace], { encoding: 'utf8', maxBuffer: 1 << 28 })
-        .split('\n').map((line) => /^\d+ (\w+)\((.*)\)/.exec(line)).filter(Boolean)
+    // apitrace keeps no array pointer into the program's memory where it is
+    // set: it writes one, with the data as a blob, before each draw that
+    // reads it, marked fake (-v). Those are left out, so the capture's
+    // pointer calls have nothing to meet here: a comparison leaves them out.
+    const lines = execFileSync('apitrace', ['dump', '--color=never', '-v', trace],
+        { encoding: 'utf8', maxBuffer: 1 << 28 })
+        .split('\n').filter((line) => !line.endsWith(' // fake'))
+        .map((line) => /^\d+ (\w+)\((.*)\)/.exec(line)).filter(Boolean)
         .map(([, name, args]) => ({ name, args: args.replace(/\b\w+ = /g, '') }));
     const read = lines.findLastIndex((call) => call.name === 'glReadPixels');
     const end = lines.slice(0, read).findLastIndex((call) => call.name === 'glFinish');
