@@ -79,6 +79,32 @@ for (const name of moving) {
     console.log(`| \`${name}\` | ${n.toFixed(0)} | ${w.toFixed(0)} | ${(w / n).toFixed(2)} |`);
 }
 
+// A capture of each program's first frame, from Capture to its list shown
+// with the window after its last call; then the window after a call chosen
+// in its list, the first, middle and last (the slowest of the three).
+console.log(`\nA capture in ${browserName}, ms: the first frame's calls recorded and listed, and the window ` +
+    'after a call chosen in the list (the slowest of its first, middle and last):');
+console.log('| Program | calls | capture ms | a call chosen ms |\n|---|---:|---:|---:|');
+for (const name of programs) {
+    await open(page, name);
+    const [calls, captured, chosen] = await page.evaluate(async () => {
+        const start = performance.now();
+        document.getElementById('capture').click();
+        const list = document.getElementById('calls');
+        while (!list.querySelector('[aria-selected="true"]'))
+            await new Promise((resolve) => requestAnimationFrame(resolve));
+        const captured = performance.now() - start;
+        const rows = [...list.children];
+        const times = [0, rows.length >> 1, rows.length - 1].map((i) => {
+            const before = performance.now();
+            rows[i].click();
+            return performance.now() - before;
+        });
+        return [rows.length, captured, Math.max(...times)];
+    });
+    console.log(`| \`${name}\` | ${calls} | ${captured.toFixed(0)} | ${chosen.toFixed(0)} |`);
+}
+
 // On a phone's screen (390 x 844 page pixels) at each device pixel ratio,
 // the frames a second the page shows while the program runs, at the canvas
 // the page's pixel budget gives and at every device pixel (the page's

@@ -26,6 +26,7 @@ std::vector<capture::Call> calls;
 bool replaying = false;
 int last = 0, made = 0;
 bool primitive_open = false;      // a glBegin made and its glEnd not yet
+bool vertices_dropped = false;    // the primitive under way is a polygon cut short
 int depth = 0;                    // shapes the current call is inside
 capture::Place given{nullptr, 0}; // the place the next call was made at
 capture::Place shape{nullptr, 0}; // the place of the shape being drawn
@@ -100,26 +101,56 @@ template <typename... Args> std::string arguments(const char* kinds, Args... val
     return text;
 }
 
+extern "C" void __real_glBegin(GLenum mode);
 extern "C" void __real_glEnd(void);
+
+// In a replay, a primitive the last call leaves open is ended there, and GL
+// draws the primitives complete so far: the whole triangles of a list, the
+// segments of a strip. Two kinds would draw more than that: a polygon, which
+// is complete only at its glEnd, so its vertices are passed over, and a line
+// loop, whose closing segment comes only at its glEnd, so it is drawn as a
+// strip. `open_begin` is the number of that primitive's glBegin.
+int open_begin = 0;
+
+template <typename... Args> void replay_begin(const char* kinds, bool& passes, Args... values)
+{
+    primitive_open = true;
+    if (made != open_begin)
+        return;
+    const std::string mode = arguments(kinds, values...);
+    if (mode == "GL_POLYGON")
+        vertices_dropped = true;
+    if (mode == "GL_LINE_LOOP") {
+        __real_glBegin(GL_LINE_STRIP);
+        passes = false;
+    }
+}
+
+void end_primitive()
+{
+    if (primitive_open)
+        __real_glEnd();
+    primitive_open = vertices_dropped = false;
+}
 
 // A call while it runs: recorded as it starts, with the calls it makes
 // beneath it; in a replay, counted, and passed over after the last one to
-// make, the primitive it was drawing ended where it stood (GL draws only its
-// complete ones).
+// make.
 class Entry {
 public:
     template <typename... Args> Entry(const char* name, const char* kinds, Args... values)
     {
         if (replaying) {
+            const std::string_view called = name;
             passes_ = ++made <= last;
-            if (!passes_ && primitive_open) {
-                __real_glEnd();
+            if (!passes_)
+                end_primitive();
+            else if (called == "glBegin")
+                replay_begin(kinds, passes_, values...);
+            else if (called == "glEnd")
                 primitive_open = false;
-            }
-            if (passes_ && std::string_view(name) == "glBegin")
-                primitive_open = true;
-            if (passes_ && std::string_view(name) == "glEnd")
-                primitive_open = false;
+            else if (vertices_dropped && called.starts_with("glVertex"))
+                passes_ = false;
             return;
         }
         if (!capturing)
@@ -159,19 +190,32 @@ void start()
 
 void finish() { capturing = false; }
 
-void replay_until(int call)
+int open_primitive(int call)
+{
+    int begin = 0;
+    for (int k = 1; k <= call && k <= static_cast<int>(calls.size()); ++k) {
+        const std::string_view name = calls[static_cast<std::size_t>(k) - 1].name;
+        if (name == "glBegin")
+            begin = k;
+        if (name == "glEnd")
+            begin = 0;
+    }
+    return begin;
+}
+
+void replay_until(int call, int begin)
 {
     replaying = true;
     last = call;
+    open_begin = begin;
     made = 0;
-    primitive_open = false;
+    primitive_open = vertices_dropped = false;
 }
 
 void end_replay()
 {
-    if (primitive_open)
-        __real_glEnd();
-    replaying = primitive_open = false;
+    end_primitive();
+    replaying = false;
 }
 
 const std::vector<Call>& recorded() { return calls; }

@@ -26,9 +26,13 @@ void finish();
 const std::vector<Call>& recorded();
 
 // Makes the calls of a pass run between these through to GL only up to the
-// call numbered `call` (from 1, as the list is), passing over the rest; a
-// primitive the last call left open is ended.
-void replay_until(int call);
+// call numbered `call` (from 1, as the list is), passing over the rest; the
+// primitive left open there, begun by the call numbered `begin`, is ended
+// with the primitives complete so far drawn. open_primitive tells `begin`
+// from the calls recorded: it is read before the replay, whose memory is
+// the pass's before any was.
+int open_primitive(int call);
+void replay_until(int call, int begin);
 void end_replay();
 
 // GL's state as it stands, read from Mesa, as JSON: the matrix mode and

@@ -1,7 +1,11 @@
 // What the page's script calls in the toolkit (page.js, and the bridge's
 // pointer and loop): the page's controls, its counts and its benchmark.
 #include <emscripten.h>
+#include <unistd.h>
 
+#include <cstdint>
+
+#include "capture.h"
 #include "toolkit.h"
 
 extern "C" {
@@ -41,7 +45,9 @@ EMSCRIPTEN_KEEPALIVE void glut_web_capture(int idle_calls) { toolkit::capture_af
 EMSCRIPTEN_KEEPALIVE int glut_web_capture_ready() { return toolkit::capture_ready(); }
 EMSCRIPTEN_KEEPALIVE void glut_web_capture_pass() { toolkit::capture_pass(); }
 EMSCRIPTEN_KEEPALIVE const char* glut_web_captured() { return toolkit::captured_text(); }
-EMSCRIPTEN_KEEPALIVE const char* glut_web_draw_until(int call) { return toolkit::draw_until(call); }
+EMSCRIPTEN_KEEPALIVE unsigned glut_web_memory_in_use() { return reinterpret_cast<std::uintptr_t>(sbrk(0)); }
+EMSCRIPTEN_KEEPALIVE int glut_web_open_primitive(int call) { return capture::open_primitive(call); }
+EMSCRIPTEN_KEEPALIVE const char* glut_web_draw_until(int call, int begin) { return toolkit::draw_until(call, begin); }
 
 // For the benchmark (tools/web_bench.mjs), not the page.
 EMSCRIPTEN_KEEPALIVE double glut_web_time_frames(int frames) { return toolkit::time_frames(frames); }

@@ -295,9 +295,9 @@ void capture_pass()
 
 const char* captured_text() { return captured.c_str(); }
 
-const char* draw_until(int call)
+const char* draw_until(int call, int begin)
 {
-    capture::replay_until(call);
+    capture::replay_until(call, begin);
     if (display_callback)
         display_callback();
     capture::end_replay();

@@ -163,6 +163,7 @@
             state.program._glut_web_stop();
         if (state.program)
             state.program.ended = true;
+        forgetCapture();
     }
 
     // A program still loading cannot be stopped yet: Restart and Start
@@ -228,10 +229,10 @@
     // the window as it stood right after it, shows GL's state then (what
     // that call changed marked) and marks the line of the source that made
     // it. The address keeps the call chosen, so that a link shows it.
-    const list = $('calls');
+    const list = $('calls'), source = document.querySelector('pre.source');
     const sourcePath = document.querySelector('body > h2').textContent.replace('The source: ', '');
     const drawCalls = new Set(['glClear', 'glEnd', 'glDrawArrays', 'glDrawElements']);
-    let capture = null; // { module, calls, chosen }
+    let capture = null; // { module, calls, chosen, states: GL's state after each call drawn so far }
 
     function showCapture(module) {
         const at = module._glut_web_captured();
@@ -244,7 +245,7 @@
             return { depth: found[1].length / 2, name: found[2], text: `${found[2]}(${found[3]})`,
                      file: found[4] || '', line: Number(found[5] || 0) };
         });
-        capture = { module, calls, chosen: 0 };
+        capture = { module, calls, chosen: 0, states: new Map() };
         module.paused = true;
         showStrip();
         list.replaceChildren(...calls.map((call, i) => {
@@ -264,20 +265,51 @@
         download.href = URL.createObjectURL(new Blob([text], { type: 'text/plain' }));
         download.download = name + '-capture.txt';
         $('capture-view').hidden = false;
+        document.body.classList.add('capturing');
         // The address's call, for the address's capture; else the last.
         choose(callAsked >= 1 && callAsked <= calls.length && !state.callChosen ? callAsked : calls.length);
         state.callChosen = true;
+    }
+
+    function forgetCapture() {
+        capture = null;
+        $('capture-view').hidden = true;
+        document.body.classList.remove('capturing');
+        for (const marked of document.querySelectorAll('.line.called'))
+            marked.classList.remove('called');
+    }
+
+    // GL's state after call k, drawn again to read it; the window then
+    // shows the picture after it.
+    function stateAfter(k) {
+        if (!capture.states.has(k))
+            capture.states.set(k, capture.module.showCall(k));
+        return capture.states.get(k);
+    }
+
+    // Scrolls a box, not the page, so that an element in it is in view.
+    function scrollWithin(box, element) {
+        const [outer, inner] = [box.getBoundingClientRect(), element.getBoundingClientRect()];
+        if (inner.top < outer.top || inner.bottom > outer.bottom)
+            box.scrollTop += inner.top - outer.top - (box.clientHeight - inner.height) / 2;
     }
 
     function choose(k) {
         if (!capture || capture.module.ended || k < 1 || k > capture.calls.length)
             return;
         const module = capture.module;
-        const before = k > 1 ? module.showCall(k - 1) : null;
-        const after = module.showCall(k);
+        // The program holds while its captured frame is read.
+        if (!module.paused) {
+            module.paused = true;
+            module._glut_web_hold(0);
+            showStrip();
+        }
+        const before = k > 1 ? stateAfter(k - 1) : null;
+        capture.states.delete(k); // drawn again last, so that the window shows it
+        const after = stateAfter(k);
         capture.chosen = k;
         [...list.children].forEach((row, i) => row.setAttribute('aria-selected', String(i + 1 === k)));
-        list.children[k - 1].scrollIntoView({ block: 'nearest' });
+        scrollWithin(list, list.children[k - 1]);
         showState(after, before);
         const call = capture.calls[k - 1];
         for (const marked of document.querySelectorAll('.line.called'))
@@ -285,7 +317,7 @@
         const line = call.file === sourcePath && $('source').querySelectorAll('.line')[call.line - 1];
         if (line) {
             line.classList.add('called');
-            line.scrollIntoView({ block: 'nearest' });
+            scrollWithin(source, line);
         }
         const url = new URL(location.href);
         url.searchParams.set('call', String(k));

@@ -82,15 +82,29 @@ EM_JS(void, js_forget_pointer, (), {
         Module.canvas.removeEventListener(type, handlers[type]);
     Module.pointerHandlers = null;
 });
-// The whole memory is kept before and after a captured pass, at the top of
-// the loop where no call is under way, so that any call's picture can be
-// drawn again from the start of the pass and the program go on after it.
+// The memory in use (below the allocator's break: the data, the stack and
+// the heap) is kept before a captured pass, at the top of the loop where no
+// call is under way, so that any call's picture can be drawn again from the
+// start of the pass; the memory as it stands is put back after, and the
+// program goes on from where it was. What lies above the break is free, and
+// the allocator takes it as it finds it.
 EM_JS(void, js_keep_captures, (), {
+    Module.keepMemory = function(kept)
+    {
+        var used = Module._glut_web_memory_in_use();
+        if (!kept || kept.buffer.byteLength < used)
+            kept = new Uint8Array(used);
+        kept = new Uint8Array(kept.buffer, 0, used);
+        kept.set(HEAPU8.subarray(0, used));
+        return kept;
+    };
     Module.showCall = function(call)
     {
+        var begin = Module._glut_web_open_primitive(call);
+        var now = Module.memoryNow = Module.keepMemory(Module.memoryNow);
         HEAPU8.set(Module.captureBefore);
-        var state = JSON.parse(UTF8ToString(Module._glut_web_draw_until(call)));
-        HEAPU8.set(Module.captureAfter);
+        var state = JSON.parse(UTF8ToString(Module._glut_web_draw_until(call, begin)));
+        HEAPU8.set(now);
         return state;
     };
 });
@@ -105,9 +119,8 @@ EM_JS(void, js_run_loop, (), {
             if (!Module._glut_web_loop_pass())
                 return;
             if (Module._glut_web_capture_ready()) {
-                Module.captureBefore = HEAPU8.slice();
+                Module.captureBefore = Module.keepMemory(Module.captureBefore);
                 Module._glut_web_capture_pass();
-                Module.captureAfter = HEAPU8.slice();
                 if (Module.onCapture)
                     Module.onCapture();
             }

@@ -45,9 +45,9 @@ bool capture_ready();
 void capture_pass();
 const char* captured_text();
 // The captured pass drawn again from the memory the page kept, through to
-// GL up to the call numbered `call`: its picture shown, and GL's state
-// after it, as JSON.
-const char* draw_until(int call);
+// GL up to the call numbered `call` (capture::replay_until): its picture
+// shown, and GL's state after it, as JSON.
+const char* draw_until(int call, int begin);
 
 // For the benchmark: milliseconds that `frames` idle calls take, each with
 // its display pass and its frame shown, run back to back.

@@ -16,7 +16,7 @@ import { browserNames } from '../../web/browsers.mjs';
 import {
     canvas, counts, drawn, exitStatus, give, nextFrames, poll, Session, step, tabToWindow, violations, watchPolicy,
 } from './harness.mjs';
-import { assertSamePicture, native, nativeCalls, removeNatives } from './native.mjs';
+import { assertSamePicture, native, removeNatives } from './native.mjs';
 
 const site = process.env.DEMO_SITE;
 if (!existsSync(path.join(site ?? '', 'web', 'index.html')))
@@ -63,29 +63,6 @@ const inputs = [
     { program: 'mesh_emblem', input: keys('space'), steps: 3 },
     { program: 'line_stipple', args: ['-geometry', '200x120+5+5'], input: '', steps: 0 },
 ];
-
-// Two arguments lists agree: numbers within a millionth (apitrace writes
-// more digits), names as written, glClear's bits as a set, vectors value by
-// value, and a pointer to data as any pointer.
-function sameArguments(captured, traced) {
-    const split = (text) => text.match(/\{[^}]*\}|[^,\s][^,]*/g) ?? [];
-    const [a, b] = [split(captured), split(traced)];
-    if (a.length !== b.length)
-        return false;
-    return a.every((mine, i) => {
-        const theirs = b[i].trim();
-        if (mine === '...')
-            return true;
-        if (mine.startsWith('{'))
-            return sameArguments(mine.slice(1, -1), theirs.slice(1, -1));
-        if (mine.includes('_BIT'))
-            return JSON.stringify(mine.split(' | ').sort()) === JSON.stringify(theirs.split(' | ').sort());
-        const [x, y] = [Number(mine), Number(theirs)];
-        if (!Number.isNaN(x) && !Number.isNaN(y))
-            return Math.abs(x - y) <= 1e-6 * Math.max(1, Math.abs(y));
-        return mine === theirs;
-    });
-}
 
 for (const browserName of (process.env.DEMO_BROWSERS || browserNames.join(',')).split(',')) {
     describe(`in ${browserName}`, () => {
@@ -184,26 +161,6 @@ for (const browserName of (process.env.DEMO_BROWSERS || browserNames.join(',')).
                 assertSamePicture(await canvas(page), await native(program, '', 0, [], size), `${program} at ${size.join('x')}`);
                 assert.deepEqual(page.errors, []);
                 assert.deepEqual(await violations(page), [], `${program}: what its security policy refused`);
-            });
-        }
-        // A capture lists the calls the native program makes in the same
-        // pass, as apitrace traces it: the rows as the page shows them,
-        // without the shapes' own rows (apitrace sees GL alone) and the
-        // array pointers it does not keep where they are set.
-        for (const program of programs) {
-            test(`${program}: a capture's calls are the native program's, call for call`, async () => {
-                const page = await open(program, 'capture=0');
-                await poll('the captured calls', () => page.$$eval('#calls li', (rows) => rows.length));
-                const rows = await page.$$eval('#calls li', (rows) =>
-                    rows.map((row) => row.firstChild.textContent.trim()));
-                const captured = rows.map((row) => /^(\w+)\((.*)\)$/.exec(row))
-                    .map(([, name, args]) => ({ name, args }))
-                    .filter(({ name }) => !/^(glu|glut)[A-Z]/.test(name) && !/^gl\w+Pointer$/.test(name));
-                const traced = nativeCalls(program, 0);
-                assert.deepEqual(captured.map((call) => call.name), traced.map((call) => call.name),
-                    `${program}: the calls' names, in order`);
-                captured.forEach((call, i) => assert.ok(sameArguments(call.args, traced[i].args),
-                    `${program}, call ${i + 1}: ${call.name}(${call.args}) against apitrace's ${traced[i].args}`));
             });
         }
         test('the index fits a phone\'s screen', async () => {

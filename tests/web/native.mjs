@@ -79,27 +79,37 @@ export function assertSamePicture(seen, expected, what) {
             `from the desktop's softpipe (${expected.version}, not the page's Mesa 22.3); first ${first}`);
 }
 
-// The calls the native program's display pass makes after `count` idle
-// calls, as apitrace traces its recorder: one { name, args } a call, the
-// arguments as apitrace writes them without their names. The pass is the
-// last before the recorder reads the frame back; the window system's calls,
-// the toolkit's flush before its swap and the recorder's own finish and
-// read-back are left out.
+// The native program's display pass after `count` idle calls, traced by
+// apitrace from its recorder: the trace's file, once per run.
+const traces = new Map();
+function traceOf(program, count) {
+    const id = `${program}-${count}`;
+    if (!traces.has(id)) {
+        work ??= mkdtempSync(path.join(tmpdir(), 'glut-demos-web-'));
+        const trace = path.join(work, `${id}.trace`);
+        execFileSync('apitrace', ['trace', '--output', trace, path.join(recorders, `${program}_record`),
+            '--frame', path.join(work, 'traced.png'), '--steps', String(count)],
+            { env: { ...process.env, GALLIUM_DRIVER: 'softpipe' }, stdio: 'ignore' });
+        traces.set(id, trace);
+    }
+    return traces.get(id);
+}
+
+// The calls of that pass: one { no, name, args } a call, `no` the trace's
+// number of the call, the arguments as apitrace writes them without their
+// names. The pass is the last before the recorder reads the frame back; the
+// window system's calls, the toolkit's flush before its swap and the
+// recorder's own finish and read-back are left out.
 export function nativeCalls(program, count) {
-    work ??= mkdtempSync(path.join(tmpdir(), 'glut-demos-web-'));
-    const trace = path.join(work, `${program}-${count}.trace`);
-    execFileSync('apitrace', ['trace', '--output', trace, path.join(recorders, `${program}_record`),
-        '--frame', path.join(work, 'traced.png'), '--steps', String(count)],
-        { env: { ...process.env, GALLIUM_DRIVER: 'softpipe' }, stdio: 'ignore' });
     // apitrace keeps no array pointer into the program's memory where it is
     // set: it writes one, with the data as a blob, before each draw that
     // reads it, marked fake (-v). Those are left out, so the capture's
     // pointer calls have nothing to meet here: a comparison leaves them out.
-    const lines = execFileSync('apitrace', ['dump', '--color=never', '-v', trace],
+    const lines = execFileSync('apitrace', ['dump', '--color=never', '-v', traceOf(program, count)],
         { encoding: 'utf8', maxBuffer: 1 << 28 })
         .split('\n').filter((line) => !line.endsWith(' // fake'))
-        .map((line) => /^\d+ (\w+)\((.*)\)/.exec(line)).filter(Boolean)
-        .map(([, name, args]) => ({ name, args: args.replace(/\b\w+ = /g, '') }));
+        .map((line) => /^(\d+) (\w+)\((.*)\)/.exec(line)).filter(Boolean)
+        .map(([, no, name, args]) => ({ no: Number(no), name, args: args.replace(/\b\w+ = /g, '') }));
     const read = lines.findLastIndex((call) => call.name === 'glReadPixels');
     const end = lines.slice(0, read).findLastIndex((call) => call.name === 'glFinish');
     const start = lines.slice(0, end).findLastIndex((call) => call.name === 'glFinish') + 1;
@@ -109,4 +119,26 @@ export function nativeCalls(program, count) {
     if (swap >= 0 && pass.at(-1)?.name === 'glFlush')
         pass.pop();
     return pass;
+}
+
+// apitrace's replay of that trace with the desktop's softpipe, on a private
+// X server, into a buffer of its own (softpipe, reading a window's front
+// buffer for a single-buffered program, crashes in Xlib): the picture right after each of the calls numbered `nos` (the
+// buffer the program draws into), and the modelview matrix right after the
+// call numbered `stateAt`, from GL's own state.
+export function nativeReplay(program, count, nos, stateAt) {
+    const trace = traceOf(program, count);
+    const prefix = path.join(work, `${program}-${count}-`);
+    const replay = (args) => execFileSync('xvfb-run', ['-a', '-s', '-screen 0 1280x1024x24', 'glretrace', '--headless', ...args, trace],
+        { encoding: 'utf8', maxBuffer: 1 << 28, env: { ...process.env, GALLIUM_DRIVER: 'softpipe' },
+          stdio: ['ignore', 'pipe', 'ignore'] });
+    replay(['--call-nos', '-S', nos.join(','), '-s', prefix]);
+    const pictures = nos.map((no) => {
+        const png = PNG.sync.read(readFileSync(`${prefix}${String(no).padStart(10, '0')}.png`));
+        return { width: png.width, height: png.height, data: png.data };
+    });
+    // The state's JSON carries images whose text runs over lines, which
+    // JSON does not allow; the matrix is one line of it.
+    const matrix = /"GL_MODELVIEW_MATRIX": (\[[^\]]*\])/.exec(replay(['-D', String(stateAt)]));
+    return { pictures, modelview: JSON.parse(matrix[1]) };
 }
