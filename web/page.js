@@ -248,6 +248,7 @@
         capture = { module, calls, chosen: 0, states: new Map() };
         module.paused = true;
         showStrip();
+        say('Held at the captured frame: Run or Step goes on from it.');
         list.replaceChildren(...calls.map((call, i) => {
             const row = document.createElement('li');
             row.setAttribute('role', 'option');

@@ -137,8 +137,8 @@ for (const browserName of (process.env.DEMO_BROWSERS || browserNames.join(',')).
         // Inside glBegin and glEnd the window shows the primitives complete
         // so far: a vertex that completes none leaves it as it was, and
         // some that complete one change it. Stepped with the arrow key from
-        // the call before the first glBegin, through two primitives or
-        // three dozen calls.
+        // the call before the first glBegin, through two primitives or two
+        // dozen calls.
         for (const program of ['color_cube', 'mesh_emblem', 'line_stipple', 'square_single']) {
             test(`${program}: stepping through its vertices shows each primitive as it is completed`, async () => {
                 const page = await session.open(program, 'capture=0');
@@ -147,7 +147,7 @@ for (const browserName of (process.env.DEMO_BROWSERS || browserNames.join(',')).
                 const ends = list.filter((call) => call.k > first && call.name === 'glEnd').map((call) => call.k);
                 await choose(page, first - 1);
                 let before = await canvas(page), mode = null, count = 0, changed = 0;
-                for (const call of list.slice(first - 1, Math.min(ends[1] ?? ends[0], first + 36))) {
+                for (const call of list.slice(first - 1, Math.min(ends[1] ?? ends[0], first + 24))) {
                     await page.keyboard.press('ArrowDown');
                     await poll(`row ${call.k}`, async () => (await chosen(page)) === call.k);
                     const now = await canvas(page);
@@ -174,7 +174,8 @@ for (const browserName of (process.env.DEMO_BROWSERS || browserNames.join(',')).
         }
 
         // A link to one call of one pass shows the same moment each time it
-        // is opened; the list answers the mouse, the keys and a finger; the
+        // is opened; the list, beside the window, answers the mouse and the
+        // keys without moving the page, and a finger on a phone; the
         // download holds the list as text; Capture holds a running program
         // and Step goes on from it.
         test('a capture by link, by the list\'s keys and a finger, and its download', async () => {
@@ -190,6 +191,10 @@ for (const browserName of (process.env.DEMO_BROWSERS || browserNames.join(',')).
             assert.ok(shown[0].data.equals(shown[1].data), 'the same link showed two pictures');
 
             const page = session.tab;
+            const [window, view] = await Promise.all(['#canvas', '#calls'].map(async (selector) =>
+                (await page.$(selector)).boundingBox()));
+            assert.ok(view.x >= window.x + window.width && view.y < window.y + window.height,
+                `the list at ${view.x},${view.y} is not beside the window at ${window.x},${window.y}`);
             const list = await rows(page);
             await choose(page, 1);
             await page.keyboard.press('ArrowDown');
@@ -198,8 +203,7 @@ for (const browserName of (process.env.DEMO_BROWSERS || browserNames.join(',')).
             const draw = list.find((call) => call.k > 2 && drawCalls.test(call.name));
             assert.equal(await chosen(page), draw.k, `d chooses the next draw call, ${draw.name}`);
             assert.equal(new URL(page.url()).searchParams.get('call'), String(draw.k), 'the address keeps the call');
-            await page.tap('#calls li:nth-child(5)');
-            await poll('row 5 tapped', async () => (await chosen(page)) === 5);
+            assert.equal(await page.evaluate(() => scrollY), 0, 'choosing a call scrolled the page');
 
             const folder = mkdtempSync(path.join(tmpdir(), 'glut-demos-download-'));
             try {
@@ -218,6 +222,18 @@ for (const browserName of (process.env.DEMO_BROWSERS || browserNames.join(',')).
             } finally {
                 rmSync(folder, { recursive: true, force: true });
             }
+
+            const phone = await session.open('color_cube', 'capture=0',
+                { width: 390, height: 844, deviceScaleFactor: 3, isMobile: true, hasTouch: true });
+            const [wide, room] = await phone.evaluate(() => [document.documentElement.scrollWidth, innerWidth]);
+            assert.ok(wide <= room, `a capture on a phone: the page is ${wide} pixels wide on a screen of ${room}`);
+            // A finger on the row, scrolled to as a reader scrolls (puppeteer's
+            // own tap misses a row this small on an emulated phone by one).
+            const row = await phone.$('#calls li:nth-child(5)');
+            await row.scrollIntoView();
+            const box = await row.boundingBox();
+            await phone.touchscreen.tap(box.x + 10, box.y + box.height / 2);
+            await poll('row 5 tapped', async () => (await chosen(phone)) === 5);
 
             const running = await session.open('wire_sphere_spin', '');
             await poll('idle calls', async () => (await counts(running))[0] > 0);
