@@ -4,9 +4,11 @@
 // page against the same program natively on softpipe, measured in one run;
 // then the frames a second each moving program shows on a phone's screen at
 // device pixel ratios 1, 2 and 3.
-//   node tools/web_bench.mjs [--browser chromium|firefox] [--frames N] [--seconds S]
+//   node tools/web_bench.mjs [--browser chromium|firefox] [--frames N] [--seconds S] [--against SITE]
 // after ./test.sh (or the release and web builds): it reads build-web/site
-// and the release build's frame benchmark and catalogue reader.
+// and the release build's frame benchmark and catalogue reader. --against
+// names another build's site (build-web/site of another checkout) whose
+// frames are measured beside this one's, turn about.
 import { execFileSync } from 'node:child_process';
 import { readdirSync, readFileSync } from 'node:fs';
 import path from 'node:path';
@@ -77,6 +79,34 @@ for (const name of moving) {
     }
     const [n, w] = [nativeFrame(name), median(web)];
     console.log(`| \`${name}\` | ${n.toFixed(0)} | ${w.toFixed(0)} | ${(w / n).toFixed(2)} |`);
+}
+
+// This site's frames against another's, pages opened turn about, each the
+// least of 3 runs of 100 frames on each of 7 openings: the least is the
+// frame with the least else on the machine.
+const against = option('--against', null);
+if (against) {
+    const other = await serveFolder(against);
+    const least = async (url, name) => {
+        await page.goto(`${url}/web/${name}.html?paused`);
+        await page.waitForFunction(() => glutPage.firstFrame, { timeout: 30000 });
+        const runs = [];
+        for (let run = 0; run < 3; ++run)
+            runs.push(10 * await page.evaluate(() => glutPage.program._glut_web_time_frames(100)));
+        return Math.min(...runs);
+    };
+    console.log(`\nA frame here against ${against}, the least of 7 x 3 runs of 100, us:`);
+    console.log('| Program | there | here | here / there |\n|---|---:|---:|---:|');
+    for (const name of moving) {
+        const [there, here] = [[], []];
+        for (let turn = 0; turn < 7; ++turn) {
+            there.push(await least(other.url, name));
+            here.push(await least(server.url, name));
+        }
+        const [a, b] = [Math.min(...there), Math.min(...here)];
+        console.log(`| \`${name}\` | ${a.toFixed(0)} | ${b.toFixed(0)} | ${(b / a).toFixed(3)} |`);
+    }
+    other.close();
 }
 
 // A capture of each program's first frame, from Capture to its list shown
