@@ -8,6 +8,8 @@
 //   ?args=...   the command line after the program's name, split at spaces
 //   ?paused     no idle call before the first Step
 //   ?steps=N    N idle calls, each with its display, then held
+//   ?capture=N  the display pass after N idle calls captured, call by call,
+//               and held there; &call=K chooses its call K
 // Whatever the URL holds reaches the program as argument strings and the
 // page as text, never as markup.
 'use strict';
@@ -31,6 +33,9 @@
     const query = new URLSearchParams(location.search);
     const held = query.has('paused') || query.has('steps');
     const steps = Math.max(0, parseInt(query.get('steps') || '0', 10) || 0);
+    const number = (key) => Math.max(0, parseInt(query.get(key) || '0', 10) || 0);
+    const captureAt = query.has('capture') ? number('capture') : -1;
+    const callAsked = query.has('call') ? number('call') : 0;
     const canvas = $('canvas'), client = $('client'), stage = document.querySelector('.stage');
     const argsField = $('args'), pause = $('pause'), step = $('step'), restart = $('restart'), launch = $('start');
     const full = $('full');
@@ -46,7 +51,7 @@
     // The page's state: the program now running (its Emscripten module),
     // the device pixels per page pixel the window is drawn at, and the
     // button a touch or pen gives.
-    const state = { program: null, scale: 1, touchButton: 0 };
+    const state = { program: null, scale: 1, touchButton: 0, captured: false, callChosen: false };
     // For the benchmark (tools/web_bench.mjs): when the first frame was shown,
     // and the running program's module.
     window.glutPage = { firstFrame: null, get program() { return state.program; } };
@@ -121,9 +126,14 @@
                 client.style.width = width / state.scale + 'px';
                 client.style.height = height / state.scale + 'px';
             },
+            onCapture: () => showCapture(module),
             onRuntimeInitialized: () => {
                 if (module.paused)
                     module._glut_web_hold(steps);
+                if (captureAt >= 0 && !state.captured) {
+                    state.captured = true; // the address's capture, once
+                    module._glut_web_capture(captureAt);
+                }
                 module._glut_web_touch_button(state.touchButton);
                 module.running = true;
                 say('Running.');
@@ -153,6 +163,7 @@
             state.program._glut_web_stop();
         if (state.program)
             state.program.ended = true;
+        forgetCapture();
     }
 
     // A program still loading cannot be stopped yet: Restart and Start
@@ -165,6 +176,7 @@
         pause.disabled = !live();
         step.disabled = !live() || !program.paused || !program._glut_web_idling();
         restart.disabled = launch.disabled = !settled;
+        $('capture').disabled = !live();
         for (const control of document.querySelectorAll('[data-key]'))
             control.disabled = !live();
     }
@@ -209,6 +221,151 @@
         history.replaceState(null, '', url);
         stop();
         start(state.program.paused, 0);
+    });
+
+    // A frame, call by call. Capture records the next display pass (the
+    // address's ?capture=N the one after N idle calls) and holds the
+    // program there; each row of the list is a call, and choosing one draws
+    // the window as it stood right after it, shows GL's state then (what
+    // that call changed marked) and marks the line of the source that made
+    // it. The address keeps the call chosen, so that a link shows it.
+    const list = $('calls'), source = document.querySelector('pre.source');
+    const sourcePath = document.querySelector('body > h2').textContent.replace('The source: ', '');
+    const drawCalls = new Set(['glClear', 'glEnd', 'glDrawArrays', 'glDrawElements']);
+    let capture = null; // { module, calls, chosen, states: GL's state after each call drawn so far }
+
+    function showCapture(module) {
+        const at = module._glut_web_captured();
+        let end = at;
+        while (module.HEAPU8[end])
+            ++end;
+        const text = new TextDecoder().decode(module.HEAPU8.subarray(at, end));
+        const calls = text.split('\n').filter((line) => line !== '').map((line) => {
+            const found = /^( *)(\w+)\((.*)\)(?:  (\S+):(\d+))?$/.exec(line);
+            return { depth: found[1].length / 2, name: found[2], text: `${found[2]}(${found[3]})`,
+                     file: found[4] || '', line: Number(found[5] || 0) };
+        });
+        capture = { module, calls, chosen: 0, states: new Map() };
+        module.paused = true;
+        showStrip();
+        say('Held at the captured frame: Run or Step goes on from it.');
+        list.replaceChildren(...calls.map((call, i) => {
+            const row = document.createElement('li');
+            row.setAttribute('role', 'option');
+            row.textContent = '  '.repeat(call.depth) + call.text;
+            const place = document.createElement('span');
+            place.className = 'place';
+            place.textContent = call.file ? `${call.file}:${call.line}` : '';
+            row.append(place);
+            row.addEventListener('click', () => choose(i + 1));
+            return row;
+        }));
+        const download = $('download');
+        if (download.href)
+            URL.revokeObjectURL(download.href);
+        download.href = URL.createObjectURL(new Blob([text], { type: 'text/plain' }));
+        download.download = name + '-capture.txt';
+        $('capture-view').hidden = false;
+        document.body.classList.add('capturing');
+        // The address's call, for the address's capture; else the last.
+        choose(callAsked >= 1 && callAsked <= calls.length && !state.callChosen ? callAsked : calls.length);
+        state.callChosen = true;
+    }
+
+    function forgetCapture() {
+        capture = null;
+        $('capture-view').hidden = true;
+        document.body.classList.remove('capturing');
+        for (const marked of document.querySelectorAll('.line.called'))
+            marked.classList.remove('called');
+    }
+
+    // GL's state after call k, drawn again to read it; the window then
+    // shows the picture after it.
+    function stateAfter(k) {
+        if (!capture.states.has(k))
+            capture.states.set(k, capture.module.showCall(k));
+        return capture.states.get(k);
+    }
+
+    // Scrolls a box, not the page, so that an element in it is in view.
+    function scrollWithin(box, element) {
+        const [outer, inner] = [box.getBoundingClientRect(), element.getBoundingClientRect()];
+        if (inner.top < outer.top || inner.bottom > outer.bottom)
+            box.scrollTop += inner.top - outer.top - (box.clientHeight - inner.height) / 2;
+    }
+
+    function choose(k) {
+        if (!capture || capture.module.ended || k < 1 || k > capture.calls.length)
+            return;
+        const module = capture.module;
+        // The program holds while its captured frame is read.
+        if (!module.paused) {
+            module.paused = true;
+            module._glut_web_hold(0);
+            showStrip();
+        }
+        const before = k > 1 ? stateAfter(k - 1) : null;
+        capture.states.delete(k); // drawn again last, so that the window shows it
+        const after = stateAfter(k);
+        capture.chosen = k;
+        [...list.children].forEach((row, i) => row.setAttribute('aria-selected', String(i + 1 === k)));
+        scrollWithin(list, list.children[k - 1]);
+        showState(after, before);
+        const call = capture.calls[k - 1];
+        for (const marked of document.querySelectorAll('.line.called'))
+            marked.classList.remove('called');
+        const line = call.file === sourcePath && $('source').querySelectorAll('.line')[call.line - 1];
+        if (line) {
+            line.classList.add('called');
+            scrollWithin(source, line);
+        }
+        const url = new URL(location.href);
+        url.searchParams.set('call', String(k));
+        history.replaceState(null, '', url);
+    }
+
+    // GL's state after the chosen call, what it changed marked.
+    function showState(after, before) {
+        const view = $('state');
+        view.replaceChildren();
+        const changed = (key) => before && JSON.stringify(before[key]) !== JSON.stringify(after[key]);
+        for (const [label, key] of [['Modelview', 'modelview'], ['Projection', 'projection']]) {
+            const table = document.createElement('table');
+            table.className = changed(key) ? 'changed' : '';
+            table.createCaption().textContent = label;
+            for (let row = 0; row < 4; ++row) {
+                const tr = table.insertRow();
+                for (let column = 0; column < 4; ++column)
+                    tr.insertCell().textContent = String(after[key][column * 4 + row]);
+            }
+            view.append(table);
+        }
+        const rows = document.createElement('table');
+        for (const key of Object.keys(after).filter((key) => key !== 'modelview' && key !== 'projection')) {
+            const tr = rows.insertRow();
+            tr.className = changed(key) ? 'changed' : '';
+            tr.insertCell().textContent = key;
+            tr.insertCell().textContent = JSON.stringify(after[key]);
+        }
+        view.append(rows);
+    }
+
+    $('capture').addEventListener('click', () => live() && state.program._glut_web_capture(-1));
+    list.addEventListener('keydown', (event) => {
+        if (!capture)
+            return;
+        let k = capture.chosen;
+        if (event.key === 'ArrowDown')
+            k += 1;
+        else if (event.key === 'ArrowUp')
+            k -= 1;
+        else if (event.key === 'd')
+            k = capture.calls.findIndex((call, i) => i >= capture.chosen && drawCalls.has(call.name)) + 1;
+        else
+            return;
+        event.preventDefault();
+        choose(k);
     });
 
     // The program's input from the page's own buttons, for a screen with no
