@@ -184,6 +184,10 @@ void resize_window(int w, int h)
     reshape_pending = redisplay_pending = true;
 }
 
+// A capture is due once the idle calls it waits for have been made; a
+// program with no idle callback makes none, and its next pass is the one.
+bool capture_due() { return capture_after >= 0 && (idle_call_count >= capture_after || !idle_callback); }
+
 } // namespace
 
 namespace toolkit {
@@ -205,7 +209,7 @@ bool loop_pass()
     }
     // A capture waits here for the page to keep the memory as it stands
     // (capture_ready), then draws its pass (capture_pass) and holds.
-    if (capture_after >= 0 && idle_call_count >= capture_after) {
+    if (capture_due()) {
         redisplay_pending = true;
         return true;
     }
@@ -281,7 +285,7 @@ void choose_touch_button(int button)
 }
 
 void capture_after_idle_calls(long count) { capture_after = count < 0 ? idle_call_count : count; }
-bool capture_ready() { return capture_after >= 0 && idle_call_count >= capture_after && !stopped; }
+bool capture_ready() { return capture_due() && !stopped; }
 
 void capture_pass()
 {

@@ -223,6 +223,10 @@ for (const browserName of (process.env.DEMO_BROWSERS || browserNames.join(',')).
                 rmSync(folder, { recursive: true, force: true });
             }
 
+            // A program with no idle calls captures its next pass, whatever N.
+            const still = await session.open('line_stipple', 'capture=5');
+            await poll('line_stipple\'s captured calls', async () => (await chosen(still)) > 0);
+
             const phone = await session.open('color_cube', 'capture=0',
                 { width: 390, height: 844, deviceScaleFactor: 3, isMobile: true, hasTouch: true });
             const [wide, room] = await phone.evaluate(() => [document.documentElement.scrollWidth, innerWidth]);
