@@ -42,8 +42,10 @@ console.log(`Download, gzip -9: runtime and shared files ${kib(sharedBytes)} KiB
 
 const server = await serveFolder(path.dirname(site));
 const browser = await launch(browserName);
-async function open(page, name) {
-    await page.goto(`${server.url}/web/${name}.html?paused`);
+// Opens a program's page, held, from this site or another's, and waits for
+// its first frame: when it came, in ms.
+async function open(page, name, url = server.url) {
+    await page.goto(`${url}/web/${name}.html?paused`);
     for (const deadline = Date.now() + 30000; Date.now() < deadline;) {
         const first = await page.evaluate(() => glutPage.firstFrame);
         if (first)
@@ -88,8 +90,7 @@ const against = option('--against', null);
 if (against) {
     const other = await serveFolder(against);
     const least = async (url, name) => {
-        await page.goto(`${url}/web/${name}.html?paused`);
-        await page.waitForFunction(() => glutPage.firstFrame, { timeout: 30000 });
+        await open(page, name, url);
         const runs = [];
         for (let run = 0; run < 3; ++run)
             runs.push(10 * await page.evaluate(() => glutPage.program._glut_web_time_frames(100)));
