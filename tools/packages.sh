@@ -75,6 +75,41 @@ install_missing() {
         sudo=(sudo)
     fi
     echo "Installing: ${missing[*]}"
-    "${sudo[@]}" apt-get update -q
-    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
+    apt_get "${sudo[@]}" -- update -q || return 1
+    apt_get "${sudo[@]}" -- install -y -q --no-install-recommends "${missing[@]}"
+}
+
+# apt_get [sudo] -- <apt-get argument>...: apt-get, waiting its turn while
+# another package manager (an automatic update, another script's install)
+# holds dpkg's lock or the package lists', for up to ten minutes, and saying
+# so once. apt waits for dpkg's lock itself (DPkg::Lock::Timeout) but not
+# for the lists' in an update, so a run refused for either is tried again.
+apt_get() {
+    local sudo=()
+    while [ "$1" != -- ]; do
+        sudo+=("$1")
+        shift
+    done
+    shift
+    local - errors status deadline=$((SECONDS + 600)) said=
+    set +o pipefail # apt-get's status is read from PIPESTATUS
+    errors=$(mktemp)
+    for (( ; ; )); do
+        # apt's own word that it waits, a line a second, is said once below.
+        "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=10 "$@" 2>"$errors" |
+            { grep --line-buffered -v '^Waiting for cache lock' || true; }
+        status=${PIPESTATUS[0]}
+        if [ $status -eq 0 ] || [ $SECONDS -ge $deadline ] ||
+            ! grep -q '^E: \(Could not get lock\|Unable to acquire the dpkg frontend lock\)' "$errors"; then
+            break
+        fi
+        if [ -z "$said" ]; then
+            echo "Waiting for the package manager, which another program is using, for up to 10 minutes"
+            said=yes
+        fi
+        sleep 2
+    done
+    cat "$errors" >&2
+    rm -f "$errors"
+    return $status
 }
