@@ -32,8 +32,8 @@ const programs = readdirSync(site).filter((file) => file.endsWith('.wasm'))
 
 const kib = (bytes) => (bytes / 1024).toFixed(0);
 const compressed = (file) => gzipSync(readFileSync(path.join(site, file)), { level: 9 }).length;
-const shared = ['runtime/glut_runtime.wasm', 'runtime/glut_runtime.js', 'page.js', 'page.css', 'index.html',
-    'highlight/highlight.js', 'highlight/github.css'];
+const shared = ['runtime/glut_runtime.wasm', 'runtime/glut_runtime.js', 'page.js', 'run.js', 'input.js',
+    'capture_view.js', 'source.js', 'page.css', 'index.html', 'highlight/highlight.js'];
 const sharedBytes = shared.reduce((sum, file) => sum + compressed(file), 0);
 const ownBytes = programs.reduce((sum, name) => sum + compressed(`${name}.wasm`) + compressed(`${name}.html`), 0);
 console.log(`Download, gzip -9: runtime and shared files ${kib(sharedBytes)} KiB ` +

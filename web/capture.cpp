@@ -17,7 +17,27 @@
 // Mesa's own names of its enums.
 extern "C" const char* _mesa_enum_to_string(int value);
 
+namespace capture {
+
+std::string number(double value)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%g", value);
+    return text;
+}
+
+std::string enum_name(unsigned value)
+{
+    const char* name = _mesa_enum_to_string(static_cast<int>(value));
+    return name ? name : std::to_string(value);
+}
+
+} // namespace capture
+
 namespace {
+
+using capture::enum_name;
+using capture::number;
 
 bool capturing = false;
 std::vector<capture::Call> calls;
@@ -30,19 +50,6 @@ bool vertices_dropped = false;    // the primitive under way is a polygon cut sh
 int depth = 0;                    // shapes the current call is inside
 capture::Place given{nullptr, 0}; // the place the next call was made at
 capture::Place shape{nullptr, 0}; // the place of the shape being drawn
-
-std::string number(double value)
-{
-    char text[32];
-    std::snprintf(text, sizeof text, "%g", value);
-    return text;
-}
-
-std::string enumerated(unsigned value)
-{
-    const char* name = _mesa_enum_to_string(static_cast<int>(value));
-    return name ? name : std::to_string(value);
-}
 
 std::string clear_bits(unsigned mask)
 {
@@ -84,7 +91,7 @@ template <typename T> std::string argument(char kind, T value)
         return number(value);
     } else {
         if (kind == 'e')
-            return enumerated(static_cast<unsigned>(value));
+            return enum_name(static_cast<unsigned>(value));
         if (kind == 'b')
             return clear_bits(static_cast<unsigned>(value));
         if (kind == 'u')
@@ -219,56 +226,6 @@ void end_replay()
 }
 
 const std::vector<Call>& recorded() { return calls; }
-
-namespace {
-
-std::string json_floats(const float* values, int count)
-{
-    std::string text = "[";
-    for (int i = 0; i < count; ++i)
-        text += (i ? ", " : "") + number(values[i]);
-    return text + "]";
-}
-
-std::string json_name(GLenum value) { return "\"" + enumerated(value) + "\""; }
-
-} // namespace
-
-std::string state()
-{
-    auto integer = [](GLenum what) {
-        GLint value = 0;
-        glGetIntegerv(what, &value);
-        return value;
-    };
-    auto vector = [](GLenum what, int count) {
-        GLfloat values[16] = {};
-        glGetFloatv(what, values);
-        return json_floats(values, count);
-    };
-    auto flag = [](GLenum what) { return std::string(glIsEnabled(what) ? "true" : "false"); };
-    auto plane = [](GLenum coord) {
-        GLint mode = 0;
-        glGetTexGeniv(coord, GL_TEXTURE_GEN_MODE, &mode);
-        GLfloat values[4] = {};
-        glGetTexGenfv(coord, mode == GL_EYE_LINEAR ? GL_EYE_PLANE : GL_OBJECT_PLANE, values);
-        return "{\"mode\": " + json_name(static_cast<GLenum>(mode)) + ", \"plane\": " + json_floats(values, 4) + "}";
-    };
-    return "{\"matrixMode\": " + json_name(static_cast<GLenum>(integer(GL_MATRIX_MODE))) +
-           ", \"modelview\": " + vector(GL_MODELVIEW_MATRIX, 16) +
-           ", \"projection\": " + vector(GL_PROJECTION_MATRIX, 16) + ", \"color\": " + vector(GL_CURRENT_COLOR, 4) +
-           ", \"normal\": " + vector(GL_CURRENT_NORMAL, 3) + ", \"lighting\": " + flag(GL_LIGHTING) +
-           ", \"light0\": " + flag(GL_LIGHT0) + ", \"colorMaterial\": " + flag(GL_COLOR_MATERIAL) +
-           ", \"colorMaterialFace\": " + json_name(static_cast<GLenum>(integer(GL_COLOR_MATERIAL_FACE))) +
-           ", \"colorMaterialParameter\": " + json_name(static_cast<GLenum>(integer(GL_COLOR_MATERIAL_PARAMETER))) +
-           ", \"depthTest\": " + flag(GL_DEPTH_TEST) + ", \"texture2D\": " + flag(GL_TEXTURE_2D) +
-           ", \"texGenS\": " + flag(GL_TEXTURE_GEN_S) + ", \"texGenT\": " + flag(GL_TEXTURE_GEN_T) +
-           ", \"s\": " + plane(GL_S) + ", \"t\": " + plane(GL_T) + ", \"lineStipple\": " + flag(GL_LINE_STIPPLE) +
-           ", \"lineStippleFactor\": " + std::to_string(integer(GL_LINE_STIPPLE_REPEAT)) +
-           ", \"lineStipplePattern\": " + std::to_string(integer(GL_LINE_STIPPLE_PATTERN)) +
-           ", \"lineWidth\": " + vector(GL_LINE_WIDTH, 1) +
-           ", \"texture\": " + std::to_string(integer(GL_TEXTURE_BINDING_2D)) + "}";
-}
 
 // A source's path from the top of the tree: the build names it from its
 // own folder ("../spinning/color_cube.cpp") or the top of the tree.

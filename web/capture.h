@@ -35,7 +35,11 @@ int open_primitive(int call);
 void replay_until(int call, int begin);
 void end_replay();
 
-// GL's state as it stands, read from Mesa, as JSON: the matrix mode and
+// A number and an enum as the list writes them: "0.5", Mesa's own name.
+std::string number(double value);
+std::string enum_name(unsigned value);
+
+// GL's state as it stands, read from Mesa (gl_state.cpp), as JSON: the matrix mode and
 // both matrices, the current colour and normal, and the switches the
 // programs use.
 std::string state();

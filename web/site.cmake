@@ -26,7 +26,7 @@ add_dependencies(glut_runtime web_exports)
 set_target_properties(glut_runtime PROPERTIES SUFFIX .js LINK_DEPENDS ${exports} RUNTIME_OUTPUT_DIRECTORY ${site}/runtime)
 # No threads and a fixed memory: softpipe with its caches made as textures
 # are bound stays within 64 MiB for every program. exit() ends the program:
-# the page says so (page.js's onExit), and nothing more runs. Each start of
+# the page says so (run.js's onExit), and nothing more runs. Each start of
 # a program is a fresh instance of the module (GlutRuntime(settings)), so a
 # restart begins from the program's first state.
 # Emscripten's own GL and GLUT in JavaScript stay out, so every GL call is
@@ -83,5 +83,8 @@ get_filename_component(runtime_key ${DEMO_WEB_RUNTIME} NAME)
 file(CONFIGURE OUTPUT ${site}/runtime/made-with.txt
      CONTENT "${compiler}\nGL implementation: web/runtime.sh's build ${runtime_key}\n")
 
-configure_file(${PROJECT_SOURCE_DIR}/web/page.js ${site}/page.js COPYONLY)
+# The page's script, a module per part of the page (page.js names them).
+foreach(module page.js run.js input.js capture_view.js source.js)
+    configure_file(${PROJECT_SOURCE_DIR}/web/${module} ${site}/${module} COPYONLY)
+endforeach()
 configure_file(${PROJECT_SOURCE_DIR}/web/page.css ${site}/page.css COPYONLY)

@@ -163,14 +163,6 @@ for (const browserName of (process.env.DEMO_BROWSERS || browserNames.join(',')).
                 assert.deepEqual(await violations(page), [], `${program}: what its security policy refused`);
             });
         }
-        test('the index fits a phone\'s screen', async () => {
-            const page = await session.browser.newPage();
-            await page.setViewport(phone);
-            await page.goto(`${session.pages}/index.html`);
-            const [wide, room] = await page.evaluate(() => [document.documentElement.scrollWidth, innerWidth]);
-            assert.ok(wide <= room, `the index is ${wide} pixels wide on a screen of ${room}`);
-            await page.close();
-        });
         // A window within the pixel budget at either ratio, so that it
         // doubles: line_stipple's, the toolkit's 300 x 300.
         test('a change of the screen\'s ratio draws the window again at the new ratio', async () => {
