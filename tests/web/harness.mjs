@@ -52,6 +52,9 @@ export class Session {
             await watchPolicy(page);
         }
         const page = this.tab;
+        // In front, as a reader's tab is: a browser draws no animation frames
+        // in a tab behind another that a test opened.
+        await page.bringToFront();
         // The page before is left first, and what it says as it goes is its own.
         await page.goto('about:blank');
         page.errors.length = 0;
