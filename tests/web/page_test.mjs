@@ -101,48 +101,52 @@ for (const browserName of (process.env.DEMO_BROWSERS || browserNames.join(',')).
             assert.deepEqual(found, []);
         });
 
-        // At each width every page is laid out held, running and with a
-        // capture open; at the narrowest, where the controls are most
-        // crowded, a finger taps each of them too.
+        // At the narrowest width, where the controls are most crowded, every
+        // page is laid out held, running and with a capture open, and a finger
+        // taps each control; at the others each page opens with a capture
+        // open and a call chosen, all it shows.
         for (const width of [360, 390, 414]) {
             const phone = { width, height: 800, deviceScaleFactor: 3, isMobile: true, hasTouch: true };
             const tapsEach = width === 360;
-            test(`${width} pixels wide: every page fits, running and with a capture open` +
-                 (tapsEach ? ', and a tap lands on each control' : ''), async () => {
+            test(`${width} pixels wide: every page fits` +
+                 (tapsEach ? ', held, running and with a capture open, and a tap lands on each control'
+                           : ', with a capture open'), async () => {
                 const index = await session.browser.newPage();
                 await index.setViewport(phone);
                 await index.goto(`${session.pages}/index.html`);
                 await assertFits(index, width, 'the index');
                 await index.close();
                 for (const program of programs) {
+                    if (!tapsEach) {
+                        const page = await session.open(program, 'capture=0&call=3', phone);
+                        await poll('the capture view', () => page.$eval('#capture-view', (view) => !view.hidden));
+                        await assertFits(page, width, `${program} with a capture open`);
+                        continue;
+                    }
                     const page = await session.open(program, 'paused', phone);
                     const fits = (when) => assertFits(page, width, `${program} ${when}`);
                     await fits('held');
+                    // Restart, then Pause, come last, as the program then starts
+                    // again, then runs; Capture and Escape come after.
                     const taps = await tapper(page, `${program} at ${width}`);
-                    if (tapsEach) {
-                        // Restart, then Pause, come last, as the program then starts
-                        // again, then runs; Capture and Escape come after.
-                        const late = ['restart', 'pause'];
-                        const order = taps.names.map((name, i) => i)
-                            .filter((i) => !['capture', 'Escape'].includes(taps.names[i]))
-                            .sort((i, j) => late.indexOf(taps.names[i]) - late.indexOf(taps.names[j]));
-                        for (const i of order) {
-                            if (await page.$$eval(controlsAt, (found, i) => found[i].disabled, i))
-                                continue; // Step, for a program with no idle calls to make
-                            await taps.tap(i);
-                            if (taps.names[i] === 'full')
-                                await taps.tap(i); // every device pixel at ratio 3 is nine times the work: not kept
-                            if (taps.names[i] === 'restart')
-                                await poll('the program started again', () => page.$eval('#pause', (b) => !b.disabled));
-                        }
-                    } else {
-                        await taps.tap(taps.names.indexOf('pause'));
+                    const late = ['restart', 'pause'];
+                    const order = taps.names.map((name, i) => i)
+                        .filter((i) => !['capture', 'Escape'].includes(taps.names[i]))
+                        .sort((i, j) => late.indexOf(taps.names[i]) - late.indexOf(taps.names[j]));
+                    for (const i of order) {
+                        if (await page.$$eval(controlsAt, (found, i) => found[i].disabled, i))
+                            continue; // Step, for a program with no idle calls to make
+                        await taps.tap(i);
+                        if (taps.names[i] === 'full')
+                            await taps.tap(i); // every device pixel at ratio 3 is nine times the work: not kept
+                        if (taps.names[i] === 'restart')
+                            await poll('the program started again', () => page.$eval('#pause', (b) => !b.disabled));
                     }
                     await nextFrames(page);
                     await fits('running');
                     await captureByTap(page, 3);
                     await fits('with a capture open');
-                    if (tapsEach && taps.names.includes('Escape')) {
+                    if (taps.names.includes('Escape')) {
                         await taps.tap(taps.names.indexOf('Escape'));
                         await poll('the program\'s end', () =>
                             page.$eval('#status', (p) => /ended with status 0/.test(p.textContent)));
