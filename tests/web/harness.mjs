@@ -2,6 +2,7 @@
 // pages opened as a reader opens them, the one wait for a frame, the
 // toolkit's counts, the canvas's pixels, and input given through the
 // browser's own mouse and keyboard.
+import assert from 'node:assert/strict';
 import { PNG } from 'pngjs';
 import { launch } from '../../web/browsers.mjs';
 import { serveFolder } from '../../web/serve.mjs';
@@ -168,3 +169,14 @@ export async function give(page, cues, by = 'mouse') {
         await nextFrames(page);
     }
 }
+
+// The page fits a screen `width` pixels wide: the browser lays it out at the
+// screen's width (a phone's browser widens its layout to a page wider than
+// the screen), and nothing is wider than the room it has beside a scroll bar.
+export async function assertFits(page, width, what) {
+    const [wide, room, laidOut] = await page.evaluate(() =>
+        [document.documentElement.scrollWidth, document.documentElement.clientWidth, innerWidth]);
+    assert.ok(wide <= room && laidOut === width,
+        `${what}: ${wide} pixels wide in ${room} of room, laid out ${laidOut} wide on a screen of ${width}`);
+}
+
