@@ -11,12 +11,13 @@ check_format() {
     clang-format --dry-run --Werror "${files[@]}"
 }
 
-# published_pages_current: docs/web, as ./demo.sh --gallery published it, is
-# what the web build makes from this tree. Modules made by another compiler
-# or GL build (another Debian release's Emscripten, say) differ in their bytes,
-# so there the pages and what they share are compared, and the modules not.
+# published_pages_current [built] [published]: docs/web (or `published`), as
+# ./demo.sh --gallery published it, is what the web build makes from this tree
+# (its site/web, or `built`). Modules made by another compiler or GL build
+# (another Debian release's Emscripten, say) differ in their bytes, so there
+# the pages and what they share are compared, and the modules not.
 published_pages_current() {
-    local built=build-web/site/web published=docs/web
+    local built=${1:-build-web/site/web} published=${2:-docs/web}
     if cmp -s "$built/runtime/made-with.txt" "$published/runtime/made-with.txt"; then
         diff -r "$published" "$built" >&2
     else
